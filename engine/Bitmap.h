@@ -1,0 +1,16 @@
+// The bit layout of the hidden stream: each stream byte, most significant
+// bits first, goes Nbit bits at a time into the low bits of 8/Nbit
+// consecutive carrier bytes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Crypta {
+
+// Writes `n` stream bytes into the low Nbit bits of n * 8 / Nbit carrier bytes.
+void Spargi(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit);
+// Gathers `n` stream bytes from the low Nbit bits of n * 8 / Nbit carrier bytes.
+void Raccogli(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit);
+
+}  // namespace Crypta

@@ -1,0 +1,25 @@
+// Pieces the engine's own files share; not part of the public header.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "Crypta.h"
+
+namespace Crypta {
+
+class File;
+
+// Usable payload bytes for a declared file size, data offset and bit count.
+double Capienza(double DimensioneFile, double OffsetDati, int16_t Nbit);
+
+// The file size that a carrier's header declares (bytes 3 to 6), read afresh.
+double DimensioneDichiarata(const File& carrier);
+
+// The key mask: the one byte that the key reduces to.
+inline uint8_t Maschera() { return Chiave1 ^ Chiave2; }
+
+// True for the bit counts the format knows: 1, 2, 4 and 8.
+inline bool NbitValido(int16_t Nbit) { return Nbit == 1 || Nbit == 2 || Nbit == 4 || Nbit == 8; }
+
+}  // namespace Crypta

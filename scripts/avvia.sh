@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds Tavelin and starts the window program.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+. "$root/scripts/deps.sh"
+tavelin_install_deps
+
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
+if [ ! -x "$root/build/app/tavelin" ]; then
+  echo "Il motore è compilato; la finestra del programma non esiste ancora."
+  exit 0
+fi
+exec "$root/build/app/tavelin"
