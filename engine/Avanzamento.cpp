@@ -2,7 +2,11 @@
 
 #include <cmath>
 
+#include "Crypta.h"
+
 namespace Crypta {
+
+Ganci Finestra;  // installed by the window; empty hooks do nothing
 
 Avanzamento::Avanzamento(int64_t L, int64_t primo, std::function<void(const std::string&)> hook)
     : L_(L), prossimo_(primo), hook_(std::move(hook)) {}
