@@ -8,9 +8,11 @@
 
 namespace Crypta {
 
-// Writes `n` stream bytes into the low Nbit bits of n * 8 / Nbit carrier bytes.
-void Spargi(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit);
-// Gathers `n` stream bytes from the low Nbit bits of n * 8 / Nbit carrier bytes.
-void Raccogli(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit);
+// Writes `n` stream bytes, each XOR K, into the low Nbit bits of n * 8 / Nbit
+// carrier bytes.
+void Spargi(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, uint8_t K);
+// Gathers `n` stream bytes from the low Nbit bits of n * 8 / Nbit carrier
+// bytes, each XOR K. `flusso` may be `carrier` itself.
+void Raccogli(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit, uint8_t K);
 
 }  // namespace Crypta

@@ -102,20 +102,24 @@ void CryptBitmap(const std::string& Path, double Offset, int32_t Lunghezza,
   while (scritto < totale) {
     const size_t n = static_cast<size_t>(std::min<int64_t>(totale - scritto, int64_t(flusso.size())));
     size_t k = 0;
-    for (; scritto + int64_t(k) < 4 && k < n; ++k)
-      flusso[k] = static_cast<uint8_t>(campo >> (8 * (3 - (scritto + int64_t(k)))));
+    // The length field goes through the same XOR as the payload; only its
+    // last byte carries the mask, so the others are pre-XORed to cancel it.
+    for (; scritto + int64_t(k) < 4 && k < n; ++k) {
+      const int64_t i = scritto + int64_t(k);
+      flusso[k] = static_cast<uint8_t>((campo >> (8 * (3 - i))) ^ K);
+    }
     if (k < n) {
       // Payload bytes scritto+k-3 .. scritto+n-4 (1-based) come next.
       avanzamento.Fino(scritto + int64_t(n) - 4);
       sorgente.Leggi(&flusso[k], n - k);
-      for (size_t j = k; j < n; ++j) flusso[j] ^= K;
     }
     eventi.Forse();
     const int64_t pos = inizio + scritto * passi;
     const size_t byte = n * static_cast<size_t>(passi);
-    if (carrier.LeggiA(pos, blocco.data(), byte) != byte)
+    // With all 8 bits replaced the old carrier bytes do not matter.
+    if (Nbit != 8 && carrier.LeggiA(pos, blocco.data(), byte) != byte)
       throw Errore("La bitmap \"" + Path + "\" si è accorciata durante l'operazione.");
-    Spargi(flusso.data(), n, blocco.data(), Nbit);
+    Spargi(flusso.data(), n, blocco.data(), Nbit, K);
     carrier.ScriviA(pos, blocco.data(), byte);
     scritto += int64_t(n);
   }

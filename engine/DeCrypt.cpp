@@ -51,10 +51,10 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
   const size_t byteCampo = 4 * static_cast<size_t>(passi);
   if (inizio + int64_t(byteCampo) > fisica || carrier.LeggiA(inizio, blocco, byteCampo) != byteCampo)
     throw Errore(Corta(Path));
-  Raccogli(blocco, 4, campo, Nbit);
+  Raccogli(blocco, 4, campo, Nbit, 0);
   if (campo[0] & 0x80) return "False";  // 2^31 or more: no valid length
   const int32_t L = static_cast<int32_t>((uint32_t{campo[0]} << 24) | (uint32_t{campo[1]} << 16) |
-                                         (uint32_t{campo[2]} << 8) | campo[3]) ^ K;
+                                         (uint32_t{campo[2]} << 8) | (campo[3] ^ K));
   // A length equal to the capacity still lies within the declared file size.
   if (L > capienza) return "False";
 
@@ -68,20 +68,20 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
 
   Avanzamento avanzamento(L, 0, Finestra.TxtPerc);
   if (L > 0 && Finestra.Abilita) Finestra.Abilita(false);
-  std::vector<uint8_t> carr(kBlocco), flusso(kBlocco / static_cast<size_t>(passi));
+  std::vector<uint8_t> blocchi(kBlocco);  // gathered in place
   int64_t fatti = 0;
   while (fatti < L) {
-    const size_t n = static_cast<size_t>(std::min<int64_t>(L - fatti, int64_t(flusso.size())));
+    const size_t n =
+        static_cast<size_t>(std::min<int64_t>(L - fatti, int64_t(kBlocco) / passi));
     avanzamento.Fino(fatti + int64_t(n) - 1);
     const size_t byte = n * static_cast<size_t>(passi);
-    if (carrier.LeggiA(inizio + (4 + fatti) * passi, carr.data(), byte) != byte)
+    if (carrier.LeggiA(inizio + (4 + fatti) * passi, blocchi.data(), byte) != byte)
       throw Errore(Corta(Path));
-    Raccogli(carr.data(), n, flusso.data(), Nbit);
-    for (size_t j = 0; j < n; ++j) flusso[j] ^= K;
+    Raccogli(blocchi.data(), n, blocchi.data(), Nbit, K);
     if (uscita)
-      uscita->Scrivi(flusso.data(), n);
+      uscita->Scrivi(blocchi.data(), n);
     else
-      testo.append(reinterpret_cast<const char*>(flusso.data()), n);
+      testo.append(reinterpret_cast<const char*>(blocchi.data()), n);
     fatti += int64_t(n);
   }
   return Testo ? testo : "True";

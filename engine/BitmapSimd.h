@@ -1,0 +1,14 @@
+// Vector kernels for spreading and gathering: each handles as many whole
+// groups of 16 stream bytes as it can and returns how many it handled; the
+// scalar code in Bitmap.cpp does the rest. Without SSE2 they handle nothing.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace Crypta {
+
+size_t SpargiSimd(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, uint8_t K);
+size_t RaccogliSimd(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit, uint8_t K);
+
+}  // namespace Crypta
