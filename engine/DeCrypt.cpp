@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "Anticipo.h"
 #include "Avanzamento.h"
 #include "Bitmap.h"
 #include "Crypta.h"
@@ -66,23 +67,36 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
   std::string testo;
   if (Testo) testo.reserve(static_cast<size_t>(L));
 
+  // The next block of the carrier is read while this one is gathered and written.
+  const size_t perBlocco = kBlocco / static_cast<size_t>(passi);
+  struct Blocco {
+    std::vector<uint8_t> byte;  // carrier bytes, gathered in place
+    size_t n = 0;
+  } blocchi[2];
+  const auto prepara = [&](Blocco& b, int64_t primo) {
+    b.byte.resize(kBlocco);
+    b.n = static_cast<size_t>(std::min<int64_t>(L - primo, int64_t(perBlocco)));
+    const size_t byte = b.n * static_cast<size_t>(passi);
+    if (carrier.LeggiA(inizio + (4 + primo) * passi, b.byte.data(), byte) != byte)
+      throw Errore(Corta(Path));
+  };
+
   Avanzamento avanzamento(L, 0, Finestra.TxtPerc);
   if (L > 0 && Finestra.Abilita) Finestra.Abilita(false);
-  std::vector<uint8_t> blocchi(kBlocco);  // gathered in place
-  int64_t fatti = 0;
-  while (fatti < L) {
-    const size_t n =
-        static_cast<size_t>(std::min<int64_t>(L - fatti, int64_t(kBlocco) / passi));
-    avanzamento.Fino(fatti + int64_t(n) - 1);
-    const size_t byte = n * static_cast<size_t>(passi);
-    if (carrier.LeggiA(inizio + (4 + fatti) * passi, blocchi.data(), byte) != byte)
-      throw Errore(Corta(Path));
-    Raccogli(blocchi.data(), n, blocchi.data(), Nbit, K);
+  Anticipo anticipo;  // last: its thread stops before the blocks go
+  if (L > 0) anticipo.Avvia([&] { prepara(blocchi[0], 0); });
+  for (int64_t fatti = 0, corrente = 0; fatti < L; corrente ^= 1) {
+    anticipo.Attendi();
+    Blocco& b = blocchi[corrente];
+    const int64_t dopo = fatti + int64_t(b.n);
+    if (dopo < L) anticipo.Avvia([&, dopo, corrente] { prepara(blocchi[corrente ^ 1], dopo); });
+    avanzamento.Fino(dopo - 1);
+    Raccogli(b.byte.data(), b.n, b.byte.data(), Nbit, K);
     if (uscita)
-      uscita->Scrivi(blocchi.data(), n);
+      uscita->Scrivi(b.byte.data(), b.n);
     else
-      testo.append(reinterpret_cast<const char*>(blocchi.data()), n);
-    fatti += int64_t(n);
+      testo.append(reinterpret_cast<const char*>(b.byte.data()), b.n);
+    fatti = dopo;
   }
   return Testo ? testo : "True";
 }
