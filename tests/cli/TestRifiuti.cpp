@@ -40,11 +40,13 @@ TEST_F(Rifiuti, FilesThatAreNoCarrier) {
     const std::string c = Scrivi(dir, "rifiutato.bmp", caso.bitmap);
     if (caso.tronca >= 0) std::filesystem::resize_file(c, uintmax_t(caso.tronca));
     const Byte prima = Leggi(c);
-    for (const std::vector<std::string>& comando : {std::vector<std::string>{"info", c},
-                                                    {"hide", c, "-t", "x"},
-                                                    {"reveal", c, "-t"},
-                                                    {"hide", c, "-t", "x", "-o", dir / "copia"},
-                                                    {"reveal", c, "-o", dir / "uscita"}}) {
+    std::vector<std::vector<std::string>> comandi{
+        {"info", c}, {"hide", c, "-t", "x"}, {"reveal", c, "-t"}};
+    if (&caso == &casi[0]) {  // the other destinations once: the check comes first
+      comandi.push_back({"hide", c, "-t", "x", "-o", dir / "copia"});
+      comandi.push_back({"reveal", c, "-o", dir / "uscita"});
+    }
+    for (const std::vector<std::string>& comando : comandi) {
       const Risultato r = Cli(comando);
       EXPECT_EQ(r.stato, 1) << caso.nome << ", " << comando[0];
       EXPECT_EQ(r.out, "");

@@ -36,17 +36,18 @@ TEST_F(Uso, HelpAndVersion) {
 TEST_F(Uso, BitCountOtherThanOneTwoFourEight) {
   const std::string c = Carrier();
   const Byte prima = Leggi(c);
-  for (const char* bit : {"0", "3", "16", "-1", "abc", "1.0", "01"}) {
-    for (const std::vector<std::string>& comando :
-         {std::vector<std::string>{"info", c}, {"hide", c, "-t", "x"}, {"reveal", c, "-t"}}) {
-      std::vector<std::string> argomenti = comando;
-      argomenti.push_back(std::string("--bits=") + bit);
-      const Risultato r = Cli(argomenti);
-      EXPECT_EQ(r.stato, 2) << comando[0] << " " << bit;
-      EXPECT_EQ(r.out, "");
-      EXPECT_EQ(r.err, std::string("tavelin-cli: Numero di bit per byte non valido: \"") + bit +
-                           "\" (usare 1, 2, 4 o 8).\n");
-    }
+  auto rifiutato = [](const std::vector<std::string>& argomenti, const std::string& bit) {
+    const Risultato r = Cli(argomenti);
+    EXPECT_EQ(r.stato, 2) << argomenti[0] << " " << bit;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "tavelin-cli: Numero di bit per byte non valido: \"" + bit +
+                         "\" (usare 1, 2, 4 o 8).\n");
+  };
+  for (const std::string bit : {"0", "3", "16", "-1", "abc", "1.0", "01"})
+    rifiutato({"hide", c, "-t", "x", "--bits=" + bit}, bit);
+  for (const std::string bit : {"0", "16"}) {
+    rifiutato({"info", c, "-b", bit}, bit);
+    rifiutato({"reveal", c, "-t", "-b", bit}, bit);
   }
   const Risultato r = Cli({"hide", c, "-t", "x", "--bits="});
   EXPECT_EQ(r.stato, 2);
