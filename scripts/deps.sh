@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Tavelin need, only
 # those that are missing. Sourced by the other scripts.
-tavelin_deps=(cmake make g++ libgtest-dev libbenchmark-dev
+tavelin_deps=(cmake make g++ libgtest-dev libbenchmark-dev libcli11-dev
               qt6-base-dev qt6-translations-l10n fonts-liberation xvfb)
 
 tavelin_install_deps() {

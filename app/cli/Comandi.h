@@ -1,0 +1,46 @@
+// The three commands of tavelin-cli, with the options as the command line
+// gave them. Each returns normally on success and throws Cli::Uscita (or lets
+// a Crypta::Errore through) otherwise.
+#pragma once
+
+#include <string>
+
+namespace Cli {
+
+struct OpzioniInfo {
+  std::string bitmap;
+  std::string bit = "1";
+};
+
+// A key from -k or from --key-file; neither means the empty key.
+struct OpzioniChiave {
+  std::string testo;
+  std::string file;
+  bool conTesto = false, conFile = false;
+};
+
+struct OpzioniNascondi {
+  std::string bitmap;
+  std::string testo, file, trattino, copia;
+  bool conTesto = false, conFile = false, conTrattino = false, conCopia = false;
+  OpzioniChiave chiave;
+  std::string bit = "1";
+};
+
+struct OpzioniRivela {
+  std::string bitmap;
+  bool testo = false;
+  std::string uscita, trattino;
+  bool conUscita = false, conTrattino = false;
+  OpzioniChiave chiave;
+  std::string bit = "1";
+};
+
+void Info(const OpzioniInfo& o);
+void Nascondi(const OpzioniNascondi& o);
+void Rivela(const OpzioniRivela& o);
+
+// The key's character codes from the options, after the usage checks.
+std::string ChiaveDa(const OpzioniChiave& o);
+
+}  // namespace Cli

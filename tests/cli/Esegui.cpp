@@ -1,0 +1,111 @@
+#include "Esegui.h"
+
+#include <fcntl.h>
+#include <pty.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "Supporto.h"
+
+extern char** environ;
+
+namespace prova {
+
+namespace {
+
+std::vector<std::string> Ambiente(const std::map<std::string, std::string>& aggiunte) {
+  std::vector<std::string> env;
+  for (char** e = environ; *e; ++e) {
+    const std::string voce = *e;
+    if (!aggiunte.count(voce.substr(0, voce.find('=')))) env.push_back(voce);
+  }
+  for (const auto& [nome, valore] : aggiunte) env.push_back(nome + "=" + valore);
+  return env;
+}
+
+std::vector<char*> Puntatori(std::vector<std::string>& testi) {
+  std::vector<char*> p;
+  for (std::string& t : testi) p.push_back(t.data());
+  p.push_back(nullptr);
+  return p;
+}
+
+void Esito(int status, Risultato& r) {
+  if (WIFEXITED(status)) r.stato = WEXITSTATUS(status);
+  if (WIFSIGNALED(status)) r.segnale = WTERMSIG(status);
+}
+
+std::string Testo(const std::string& path) {
+  const Byte b = Leggi(path);
+  return std::string(b.begin(), b.end());
+}
+
+}  // namespace
+
+Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o) {
+  const Cartella dir;
+  Scrivi(dir / "in", Byte(o.ingresso.begin(), o.ingresso.end()));
+  std::vector<std::string> argv{TAVELIN_CLI};
+  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<std::string> env = Ambiente(o.ambiente);
+  std::vector<char*> pArgv = Puntatori(argv), pEnv = Puntatori(env);
+
+  int tubo[2] = {-1, -1};
+  if (o.uscitaChiusa && ::pipe(tubo) != 0) throw std::runtime_error("pipe");
+  posix_spawn_file_actions_t azioni;
+  posix_spawn_file_actions_init(&azioni);
+  posix_spawn_file_actions_addopen(&azioni, 0, (dir / "in").c_str(), O_RDONLY, 0);
+  if (o.uscitaChiusa)
+    posix_spawn_file_actions_adddup2(&azioni, tubo[1], 1);
+  else
+    posix_spawn_file_actions_addopen(&azioni, 1, (dir / "out").c_str(), O_WRONLY | O_CREAT, 0600);
+  posix_spawn_file_actions_addopen(&azioni, 2, (dir / "err").c_str(), O_WRONLY | O_CREAT, 0600);
+  if (o.uscitaChiusa) ::close(tubo[0]);  // nobody will ever read
+
+  pid_t pid;
+  const int errore = posix_spawn(&pid, pArgv[0], &azioni, nullptr, pArgv.data(), pEnv.data());
+  posix_spawn_file_actions_destroy(&azioni);
+  if (o.uscitaChiusa) ::close(tubo[1]);
+  if (errore != 0) throw std::runtime_error("posix_spawn " + argv[0]);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  Risultato r;
+  Esito(status, r);
+  if (!o.uscitaChiusa) r.out = Testo(dir / "out");
+  r.err = Testo(dir / "err");
+  return r;
+}
+
+Risultato CliSuTerminale(const std::vector<std::string>& argomenti) {
+  std::vector<std::string> argv{TAVELIN_CLI};
+  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<char*> pArgv = Puntatori(argv);
+  int terminale = -1;
+  const pid_t pid = ::forkpty(&terminale, nullptr, nullptr, nullptr);
+  if (pid < 0) throw std::runtime_error("forkpty");
+  if (pid == 0) {
+    ::execv(pArgv[0], pArgv.data());
+    ::_exit(127);
+  }
+  Risultato r;
+  char blocco[4096];
+  for (;;) {
+    const ssize_t n = ::read(terminale, blocco, sizeof blocco);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;  // EIO once the program has gone
+    r.out.append(blocco, size_t(n));
+  }
+  ::close(terminale);
+  int status = 0;
+  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  }
+  Esito(status, r);
+  return r;
+}
+
+}  // namespace prova

@@ -1,0 +1,59 @@
+// The progress bar: on a terminal for payloads over 1 MiB, never otherwise.
+#include "Banco.h"
+
+namespace prova {
+namespace {
+
+using Barra = Banco;
+
+constexpr size_t kGrande = (size_t{1} << 20) + 1000;
+
+TEST_F(Barra, ShowsOnATerminalForALargePayload) {
+  const std::string c = Carrier(kGrande + 100);
+  const std::string f = File("grande", std::string(kGrande, 'g'));
+  Risultato r = CliSuTerminale({"hide", c, "-f", f, "-b", "8"});
+  EXPECT_EQ(r.stato, 0) << r.out;
+  EXPECT_NE(r.out.find("\rNascondo [........................................]   "),
+            std::string::npos)
+      << r.out.substr(0, 200);
+  EXPECT_NE(r.out.find("\rNascondo [########################################] 100%"),
+            std::string::npos);
+  EXPECT_EQ(r.out.back(), '\n');
+
+  const std::string uscita = dir / "uscita";
+  r = CliSuTerminale({"reveal", c, "-o", uscita, "-b", "8"});
+  EXPECT_EQ(r.stato, 0) << r.out;
+  EXPECT_NE(r.out.find("\rEstraggo [........................................]   0%"),
+            std::string::npos)
+      << r.out.substr(0, 200);
+  EXPECT_NE(r.out.find("\rEstraggo [########################################] 100%"),
+            std::string::npos);
+  EXPECT_EQ(Testo(uscita), Testo(f));
+}
+
+TEST_F(Barra, NothingForASmallPayloadOnATerminal) {
+  const std::string c = Carrier(4000);
+  const std::string f = File("piccolo", std::string(3000, 'p'));
+  Risultato r = CliSuTerminale({"hide", c, "-f", f, "-b", "8"});
+  EXPECT_EQ(r.stato, 0);
+  EXPECT_EQ(r.out, "");
+  r = CliSuTerminale({"reveal", c, "-o", dir / "uscita", "-b", "8"});
+  EXPECT_EQ(r.stato, 0);
+  EXPECT_EQ(r.out, "");
+}
+
+TEST_F(Barra, NothingWhenStandardErrorIsNoTerminal) {
+  const std::string c = Carrier(kGrande + 100);
+  Opzioni o;
+  o.ingresso = std::string(kGrande, 's');
+  Risultato r = Cli({"hide", c, "-", "-b", "8"}, o);
+  EXPECT_EQ(r.stato, 0);
+  EXPECT_EQ(r.err, "");
+  r = Cli({"reveal", c, "-", "-b", "8"});
+  EXPECT_EQ(r.stato, 0);
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(r.out, o.ingresso);
+}
+
+}  // namespace
+}  // namespace prova

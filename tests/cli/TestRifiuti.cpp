@@ -1,0 +1,114 @@
+// The carriers that the engine's own tests refuse, through each command: a
+// clear message, the right status, and the file exactly as it was.
+#include <sys/stat.h>
+
+#include "Banco.h"
+
+namespace prova {
+namespace {
+
+using Rifiuti = Banco;
+
+struct Caso {
+  const char* nome;
+  Bitmap bitmap;
+  long tronca = -1;  // keep only this many bytes, when not -1
+};
+
+Bitmap Con(void (*cambia)(Bitmap&)) {
+  Bitmap b;
+  cambia(b);
+  return b;
+}
+
+TEST_F(Rifiuti, FilesThatAreNoCarrier) {
+  const Caso casi[] = {
+      {"firma minuscola", Con([](Bitmap& b) { b.firma = "bm"; })},
+      {"firma ignota", Con([](Bitmap& b) { b.firma = "XY"; })},
+      {"header di 12 byte", Con([](Bitmap& b) { b.lunghezzaHeader = 12; })},
+      {"header di 108 byte", Con([](Bitmap& b) { b.lunghezzaHeader = 108; })},
+      {"header di 124 byte", Con([](Bitmap& b) { b.lunghezzaHeader = 124; })},
+      {"dimensione pari all'offset", Con([](Bitmap& b) { b.dimensione = 54; })},
+      {"offset oltre la dimensione", Con([](Bitmap& b) {
+         b.offset = 400;
+         b.dimensione = 374;
+       })},
+      {"dieci byte", Bitmap{}, 10},
+      {"file vuoto", Bitmap{}, 0},
+  };
+  for (const Caso& caso : casi) {
+    const std::string c = Scrivi(dir, "rifiutato.bmp", caso.bitmap);
+    if (caso.tronca >= 0) std::filesystem::resize_file(c, uintmax_t(caso.tronca));
+    const Byte prima = Leggi(c);
+    std::vector<std::vector<std::string>> comandi{
+        {"info", c}, {"hide", c, "-t", "x"}, {"reveal", c, "-t"}};
+    if (&caso == &casi[0]) {  // the other destinations once: the check comes first
+      comandi.push_back({"hide", c, "-t", "x", "-o", dir / "copia"});
+      comandi.push_back({"reveal", c, "-o", dir / "uscita"});
+    }
+    for (const std::vector<std::string>& comando : comandi) {
+      const Risultato r = Cli(comando);
+      EXPECT_EQ(r.stato, 1) << caso.nome << ", " << comando[0];
+      EXPECT_EQ(r.out, "");
+      EXPECT_EQ(r.err, "tavelin-cli: Formato file non valido\n") << caso.nome;
+    }
+    EXPECT_EQ(Leggi(c), prima) << caso.nome;
+    EXPECT_FALSE(std::filesystem::exists(dir / "copia"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "uscita"));
+  }
+}
+
+TEST_F(Rifiuti, CarrierWithoutRoomForALengthField) {
+  for (const size_t pixel : {size_t{32}, size_t{1}}) {  // capacity 0 and -4 at 1 bit
+    const std::string c = Carrier(pixel);
+    const Byte prima = Leggi(c);
+    const Risultato r = Cli({"hide", c, "-t", ""});
+    EXPECT_EQ(r.stato, 1) << pixel;
+    EXPECT_EQ(r.err, "tavelin-cli: Bitmap di dimensioni insufficienti\n");
+    EXPECT_EQ(Leggi(c), prima);
+  }
+}
+
+TEST_F(Rifiuti, PathsThatAreNoRegularFile) {
+  const std::string fifo = dir / "fifo";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::pair<std::string, std::string> casi[] = {
+      {dir / "manca.bmp", "il file o la cartella non esiste"},
+      {dir.Path().string(), "è una cartella, non un file"},
+      {fifo, "non è un file regolare"},
+  };
+  for (const auto& [path, causa] : casi) {
+    for (const std::vector<std::string>& comando : {std::vector<std::string>{"info", path},
+                                                    {"hide", path, "-t", "x"},
+                                                    {"reveal", path, "-t"}}) {
+      const Risultato r = Cli(comando);
+      EXPECT_EQ(r.stato, 2) << path << ", " << comando[0];
+      EXPECT_NE(r.err.find("\"" + path + "\": " + causa + "."), std::string::npos) << r.err;
+    }
+  }
+  // A payload file that is not there is a file error too, before anything is written.
+  const std::string c = Carrier();
+  const Byte prima = Leggi(c);
+  for (const std::string& f : {dir / "manca", dir.Path().string(), fifo}) {
+    const Risultato r = Cli({"hide", c, "-f", f});
+    EXPECT_EQ(r.stato, 2) << f;
+    EXPECT_NE(r.err.find("\"" + f + "\""), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Leggi(c), prima);
+}
+
+TEST_F(Rifiuti, ReadOnlyCarrierIsNotChangedInPlace) {
+  const std::string c = Carrier();
+  ::chmod(c.c_str(), 0444);
+  if (::access(c.c_str(), W_OK) == 0) GTEST_SKIP() << "root writes anything";
+  const Byte prima = Leggi(c);
+  Risultato r = Cli({"hide", c, "-t", "x"});
+  EXPECT_EQ(r.stato, 2);
+  EXPECT_NE(r.err.find("accesso negato"), std::string::npos) << r.err;
+  EXPECT_EQ(Leggi(c), prima);
+  r = Cli({"hide", c, "-t", "x", "-o", dir / "copia.bmp"});  // a copy only reads it
+  EXPECT_EQ(r.stato, 0) << r.err;
+}
+
+}  // namespace
+}  // namespace prova
