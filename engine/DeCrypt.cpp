@@ -63,7 +63,12 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
   if (fine > fisica) throw Errore(Corta(Path));
 
   std::optional<File> uscita;
-  if (!Testo) uscita.emplace(File::Apri(Uscita, File::Modo::Aggiunta));
+  if (!Testo) {
+    uscita.emplace(File::Apri(Uscita, File::Modo::Aggiunta));
+    // The carrier is only read: appending to it would change it.
+    if (uscita->StessoFile(carrier))
+      throw Errore("Il file di destinazione \"" + Uscita + "\" è la bitmap di appoggio stessa.");
+  }
   std::string testo;
   if (Testo) testo.reserve(static_cast<size_t>(L));
 

@@ -183,6 +183,14 @@ TEST_F(DeCrypt, ProgressAndWindowHooks) {
   EXPECT_EQ(eventi, (std::vector<std::string>{"on"}));
 }
 
+TEST_F(DeCrypt, OutputThatIsTheCarrierItselfIsRefused) {
+  const std::string c = Carrier();
+  CryptBitmap(c, 54, 3, "abc", true, "", 8);
+  const Byte prima = Leggi(c);
+  EXPECT_THROW(DeCryptBitmap(c, "", 8, false, c), Crypta::Errore);
+  EXPECT_EQ(Leggi(c), prima);
+}
+
 TEST_F(DeCrypt, CarrierIsNeverChanged) {
   const std::string c = Carrier();
   CryptBitmap(c, 54, 3, "abc", true, "", 1);
