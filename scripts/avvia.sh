@@ -11,4 +11,10 @@ if [ ! -x "$root/build/app/tavelin" ]; then
   echo "Il motore è compilato; la finestra del programma non esiste ancora."
   exit 0
 fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "Tavelin è compilato, ma qui non c'è uno schermo (DISPLAY non è impostato)."
+  echo "Per vedere la finestra: bash $root/scripts/screenshot.sh"
+  echo "la apre su uno schermo virtuale e ne salva un'immagine per scheda in $root/screenshots/."
+  exit 0
+fi
 exec "$root/build/app/tavelin"

@@ -2,7 +2,8 @@
 # Installs the Debian packages that building and testing Tavelin need, only
 # those that are missing. Sourced by the other scripts.
 tavelin_deps=(cmake make g++ libgtest-dev libbenchmark-dev libcli11-dev
-              qt6-base-dev qt6-translations-l10n fonts-liberation xvfb)
+              qt6-base-dev qt6-translations-l10n fonts-liberation xvfb
+              xdotool imagemagick)
 
 tavelin_install_deps() {
   local missing=() p

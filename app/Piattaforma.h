@@ -1,0 +1,45 @@
+// The platform seam: the few things the windows ask of the desktop (a
+// file-open dialog, a message box, a web address, pending events). The
+// program runs with PiattaformaQt; tests install a scripted one, so that no
+// test ever waits on a real dialog.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <optional>
+
+class QWidget;
+
+class Piattaforma {
+ public:
+  virtual ~Piattaforma() = default;
+
+  // A file-open dialog. `filtro` lists description and pattern in turns,
+  // separated by "|" ("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp");
+  // `indice` preselects an entry, counting from 1. The full path of the
+  // chosen file, or nothing on Cancel.
+  virtual std::optional<QString> ApriFile(QWidget* padre, const QString& filtro, int indice) = 0;
+
+  // A modal message box titled "Tavelin" with an OK button only and no icon;
+  // returns when the user has pressed OK.
+  virtual void Messaggio(QWidget* padre, const QString& testo) = 0;
+
+  // Opens a web address in the user's browser and returns at once; false when
+  // the desktop could not open it.
+  virtual bool ApriIndirizzo(const QUrl& indirizzo) = 0;
+
+  // Lets the pending window events run (repaints, the progress figure).
+  virtual void DoEvents() = 0;
+
+  // The seam in use: the one installed last, else the desktop's own.
+  static Piattaforma& Attuale();
+  // Installs `p` (not owned; nullptr returns to the desktop's own) and gives
+  // back the one it replaces.
+  static Piattaforma* Imposta(Piattaforma* p);
+
+  // A "|"-separated filter as Qt's file dialog takes it: one entry per
+  // description, its patterns in the final parentheses. "*.*" becomes "*" so
+  // that "all files" also shows the names without a dot.
+  static QStringList FiltriQt(const QString& filtro);
+};

@@ -1,0 +1,17 @@
+# Installs the build into an empty prefix and checks what lands there.
+file(REMOVE_RECURSE "${PREFIX}")
+execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD}" --prefix "${PREFIX}"
+                RESULT_VARIABLE esito OUTPUT_QUIET)
+if(NOT esito EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${esito}")
+endif()
+foreach(f bin/tavelin share/applications/tavelin.desktop share/icons/hicolor/32x32/apps/tavelin.png)
+  if(NOT EXISTS "${PREFIX}/${f}")
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+file(READ "${PREFIX}/share/applications/tavelin.desktop" voce)
+if(NOT voce MATCHES "Exec=tavelin" OR NOT voce MATCHES "Icon=tavelin")
+  message(FATAL_ERROR "the desktop entry does not start the installed program")
+endif()
+file(REMOVE_RECURSE "${PREFIX}")

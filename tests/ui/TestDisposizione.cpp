@@ -1,0 +1,325 @@
+// The main window as it opens: every control in its place with its kind,
+// caption, font and initial state, the tab control, the scroll bars, the
+// picture and the tab order.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QtTest>
+#include <map>
+#include <memory>
+
+#include "Avvio.h"
+#include "CasellaMultiriga.h"
+#include "FrmMain.h"
+#include "PiattaformaProva.h"
+#include "Progetto.h"
+
+namespace {
+
+QString Testo(const QWidget* w) {
+  if (auto* l = qobject_cast<const QLabel*>(w)) return l->text();
+  if (auto* b = qobject_cast<const QAbstractButton*>(w)) return b->text();
+  if (auto* g = qobject_cast<const QGroupBox*>(w)) return g->title();
+  if (auto* e = qobject_cast<const QLineEdit*>(w)) return e->text();
+  if (auto* m = qobject_cast<const CasellaMultiriga*>(w)) return m->text();
+  return QString();
+}
+
+}  // namespace
+
+class TestDisposizione : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<PiattaformaProva> seam_;
+  std::unique_ptr<FrmMain> w_;
+  std::vector<Progetto::Controllo> progetto_ = Progetto::Controlli();
+
+  QWidget* Trova(const QString& nome) const { return w_->findChild<QWidget*>(nome); }
+
+  // The designed rectangle of a control in pixels, relative to the window's
+  // client area, adding up the containers' corners.
+  QRect Atteso(const Progetto::Controllo& c) const {
+    QPoint origine;
+    for (QString padre = c.Padre; !padre.isEmpty();) {
+      const auto it = std::find_if(progetto_.begin(), progetto_.end(),
+                                   [&](const auto& p) { return p.Nome == padre; });
+      origine += QPoint(it->Left, it->Top);
+      padre = it->Padre;
+    }
+    return QRect((origine.x() + c.Left) / 15, (origine.y() + c.Top) / 15, c.Width / 15,
+                 c.Height / 15);
+  }
+
+ private slots:
+  void initTestCase() { Avvio::Prepara(*qApp); }
+
+  void init() {
+    seam_ = std::make_unique<PiattaformaProva>();
+    w_ = std::make_unique<FrmMain>();
+  }
+
+  void cleanup() {
+    w_.reset();
+    seam_.reset();
+  }
+
+  void ogniControlloHaNomeTipoEContenitore() {
+    QCOMPARE(progetto_.size(), std::size_t(77));
+    for (const auto& c : progetto_) {
+      QWidget* w = Trova(c.Nome);
+      QVERIFY2(w, qPrintable(c.Nome));
+      QVERIFY2(w->inherits(c.Tipo.toLatin1().constData()), qPrintable(c.Nome));
+      const QString padre = c.Padre.isEmpty() ? QStringLiteral("FrmMain") : c.Padre;
+      QCOMPARE(w->parentWidget()->objectName(), padre);
+    }
+    QCOMPARE(w_->objectName(), QStringLiteral("FrmMain"));
+  }
+
+  void ogniControlloStaNelSuoRettangolo() {
+    for (const auto& c : progetto_) {
+      const QWidget* w = Trova(c.Nome);
+      const QRect reale(w->mapTo(w_.get(), QPoint(0, 0)), w->size());
+      const QRect atteso = Atteso(c);
+      const auto vicino = [](int a, int b) { return std::abs(a - b) <= 1; };
+      QVERIFY2(vicino(reale.x(), atteso.x()) && vicino(reale.y(), atteso.y()) &&
+                   vicino(reale.width(), atteso.width()) && vicino(reale.height(), atteso.height()),
+               qPrintable(QStringLiteral("%1: %2,%3 %4x%5 instead of %6,%7 %8x%9")
+                              .arg(c.Nome)
+                              .arg(reale.x())
+                              .arg(reale.y())
+                              .arg(reale.width())
+                              .arg(reale.height())
+                              .arg(atteso.x())
+                              .arg(atteso.y())
+                              .arg(atteso.width())
+                              .arg(atteso.height())));
+    }
+  }
+
+  void ilPostoNonCambiaQuandoLaFinestraSiApre() {
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    w_->SSTab1->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (const auto& c : progetto_) {
+      const QWidget* w = Trova(c.Nome);
+      QCOMPARE(QRect(w->mapTo(w_.get(), QPoint(0, 0)), w->size()), Atteso(c));
+    }
+  }
+
+  void laFinestraHaTitoloAreaEIcona() {
+    QCOMPARE(w_->windowTitle(), QStringLiteral("Quorvane - Tavelin - Versione 1.0 (Freeware)"));
+    QCOMPARE(w_->size(), QSize(517, 472));
+    QVERIFY(!w_->windowIcon().isNull());
+    QCOMPARE(w_->windowIcon().availableSizes().value(0), QSize(32, 32));
+  }
+
+  void captionETestiIniziali() {
+    for (const auto& c : progetto_) {
+      if (c.Nome == QLatin1String("SSTab1") || c.Nome == QLatin1String("Image1") ||
+          c.Tipo == QLatin1String("QScrollBar"))
+        continue;
+      QCOMPARE(Testo(Trova(c.Nome)), c.Testo);
+    }
+  }
+
+  void caratteri() {
+    for (const auto& c : progetto_) {
+      if (c.Famiglia.isEmpty()) continue;
+      const QFont f = Trova(c.Nome)->font();
+      QVERIFY2(f.family() == c.Famiglia, qPrintable(c.Nome + QLatin1Char(' ') + f.family()));
+      QVERIFY2(qFuzzyCompare(f.pointSizeF(), c.Punti), qPrintable(c.Nome));
+      QCOMPARE(f.weight(), c.Grassetto ? QFont::Bold : QFont::Normal);
+      QVERIFY(!f.italic());
+      // What is drawn is Liberation Sans, in place of every designed face.
+      QCOMPARE(QFontInfo(f).family(), QStringLiteral("Liberation Sans"));
+    }
+    QCOMPARE(w_->font().family(), QStringLiteral("MS Sans Serif"));
+  }
+
+  // Every caption label shows whole on the lines its box holds: one line,
+  // Label7 two.
+  void leCaptionStannoNeiLoroRiquadri() {
+    for (QLabel* l : w_->findChildren<QLabel*>()) {
+      if (l->text().isEmpty()) continue;
+      const QFontMetricsF m(l->font());
+      const QRectF serve = m.boundingRect(
+          QRectF(l->contentsRect()), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, l->text());
+      const int righe = qRound(serve.height() / m.lineSpacing());
+      const int attese = l->objectName() == QLatin1String("Label7") ? 2 : 1;
+      QVERIFY2(righe == attese, qPrintable(l->objectName()));
+      QVERIFY2(serve.height() <= l->contentsRect().height() + 1, qPrintable(l->objectName()));
+    }
+  }
+
+  void statiIniziali() {
+    for (const auto& c : progetto_) {
+      const QWidget* w = Trova(c.Nome);
+      QVERIFY2(w->isEnabledTo(w->parentWidget()) == !c.Disabilitato, qPrintable(c.Nome));
+      if (auto* e = qobject_cast<const QLineEdit*>(w))
+        QVERIFY2(e->isReadOnly() == c.SolaLettura, qPrintable(c.Nome));
+      if (auto* m = qobject_cast<const CasellaMultiriga*>(w))
+        QVERIFY2(m->isReadOnly() == c.SolaLettura, qPrintable(c.Nome));
+    }
+    // Only carrier choice, the bit selector, the logo and the progress box
+    // are usable on the "Crypt" page; the payload source is not.
+    for (const char* usabile : {"CmdDirCrypt", "TxtDirCrypt", "VScroll1", "TxtBit", "Image1",
+                                "TxtPerc2", "CmdDirDeCrypt", "TxtDirDeCrypt", "TxtPerc", "CmdEsci"})
+      QVERIFY2(Trova(usabile)->isEnabled(), usabile);
+    for (const char* spento :
+         {"Option3", "TxtString", "Option4", "Command1", "TxtSelFile", "Label3",
+          "TxtKey",  "CmdCrypt",  "Label12", "Text5",    "Label11",    "Command2",
+          "Text4",   "Text1",     "Option5", "Option6",  "CmdDeCrypt", "Text3",
+          "TxtBt",   "VScroll2",  "Label7",  "Label9"})
+      QVERIFY2(!Trova(spento)->isEnabled(), spento);
+    QVERIFY(w_->Option3->isChecked());
+    QVERIFY(!w_->Option4->isChecked());
+    QVERIFY(!w_->Option5->isChecked());
+    QVERIFY(!w_->Option6->isChecked());
+    QCOMPARE(w_->TxtString->maxLength(), 0);
+    QCOMPARE(w_->TxtKey->maxLength(), 30);
+    QCOMPARE(w_->Text3->maxLength(), 30);
+  }
+
+  void leEtichetteDeiValoriHannoIlBordo() {
+    for (QLabel* l : w_->findChildren<QLabel*>()) {
+      const bool valore = l->objectName().startsWith(QLatin1String("Label2_")) ||
+                          l->objectName() == QLatin1String("Label5");
+      if (l->objectName() == QLatin1String("Image1")) continue;
+      QVERIFY2((l->frameShape() != QFrame::NoFrame) == valore, qPrintable(l->objectName()));
+      if (valore) QCOMPARE(l->lineWidth(), 1);
+    }
+    QCOMPARE(w_->findChildren<QLabel*>(QRegularExpression("^Label2_\\d+$")).size(), 14);
+  }
+
+  void lBarreVannoDaZeroATre() {
+    for (QScrollBar* b : {w_->VScroll1, w_->VScroll2}) {
+      QCOMPARE(b->orientation(), Qt::Vertical);
+      QCOMPARE(b->minimum(), 0);
+      QCOMPARE(b->maximum(), 3);
+      QCOMPARE(b->value(), 3);
+      QCOMPARE(b->singleStep(), 1);
+      QCOMPARE(b->pageStep(), 1);
+    }
+    // One click on the upper arrow moves by one.
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    QTest::mouseClick(w_->VScroll1, Qt::LeftButton, {}, QPoint(w_->VScroll1->width() / 2, 3));
+    QCOMPARE(w_->VScroll1->value(), 2);
+  }
+
+  void dueSchedeCryptDavanti() {
+    QCOMPARE(w_->SSTab1->count(), 2);
+    QCOMPARE(w_->SSTab1->tabText(0), QStringLiteral("Crypt"));
+    QCOMPARE(w_->SSTab1->tabText(1), QStringLiteral("Decrypt"));
+    QCOMPARE(w_->SSTab1->currentIndex(), 0);
+    QCOMPARE(w_->SSTab1->tabPosition(), QTabWidget::North);
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    QVERIFY(w_->FrmCrypt->isVisible());
+    QVERIFY(!w_->FrmDeCrypt->isVisible());
+    // Both tabs in one row, side by side.
+    const QTabBar* barra = w_->SSTab1->tabBar();
+    QCOMPARE(barra->tabRect(0).top(), barra->tabRect(1).top());
+    QVERIFY(barra->tabRect(0).right() < barra->tabRect(1).left());
+    // A click on the second tab shows its page and hides the first.
+    QTest::mouseClick(const_cast<QTabBar*>(barra), Qt::LeftButton, {}, barra->tabRect(1).center());
+    QCOMPARE(w_->SSTab1->currentIndex(), 1);
+    QVERIFY(!w_->FrmCrypt->isVisible());
+    QVERIFY(w_->FrmDeCrypt->isVisible());
+    QTest::mouseClick(const_cast<QTabBar*>(barra), Qt::LeftButton, {}, barra->tabRect(0).center());
+    QVERIFY(w_->FrmCrypt->isVisible());
+    QVERIFY(!w_->FrmDeCrypt->isVisible());
+  }
+
+  void ilLogoRiempieIlSuoRiquadro() {
+    QCOMPARE(w_->Image1->toolTip(), QStringLiteral("www.quorvane.example"));
+    QVERIFY(w_->Image1->hasScaledContents());
+    QCOMPARE(w_->Image1->pixmap().size(), QSize(257, 72));
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
+    // The picture covers the whole box: no pixel of the box keeps the
+    // frame's background.
+    const QImage disegno = w_->Image1->grab().toImage();
+    const QImage logo = w_->Image1->pixmap().toImage();
+    const QColor fondo = w_->FrmCrypt->palette().color(QPalette::Window);
+    for (const QPoint p : {QPoint(0, 0), QPoint(disegno.width() - 1, disegno.height() - 1)}) {
+      QVERIFY(disegno.pixelColor(p) != fondo);
+    }
+    QCOMPARE(disegno.pixelColor(0, 0).rgb(), logo.pixelColor(0, 0).rgb());
+  }
+
+  void laPosizioneTabVaDaZeroASettantacinque() {
+    std::map<int, QString> posti;
+    for (const auto& c : progetto_) {
+      if (c.Tab < 0) continue;
+      QVERIFY2(posti.emplace(c.Tab, c.Nome).second, qPrintable(c.Nome));
+      QCOMPARE(Trova(c.Nome)->property("TabIndex").toInt(), c.Tab);
+    }
+    QCOMPARE(posti.size(), std::size_t(76));
+    QCOMPARE(posti.begin()->first, 0);
+    QCOMPARE(posti.rbegin()->first, 75);
+  }
+
+  // The focus chain visits the controls that take the focus in the order of
+  // their tab positions, starting with CmdEsci.
+  void laCatenaDelFuocoSegueLePosizioni() {
+    std::vector<std::pair<int, QWidget*>> attesi;
+    for (const auto& c : progetto_) {
+      if (c.Tab < 0 || c.Tipo == QLatin1String("QLabel") || c.Tipo == QLatin1String("QGroupBox"))
+        continue;
+      QWidget* w = Trova(c.Nome);
+      attesi.emplace_back(c.Tab, w->focusProxy() ? w->focusProxy() : w);
+    }
+    std::sort(attesi.begin(), attesi.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    QCOMPARE(attesi.size(), std::size_t(27));
+    std::vector<QWidget*> visti;
+    QWidget* w = attesi.front().second;
+    for (int passi = 0; passi < 2000 && visti.size() < attesi.size(); ++passi) {
+      const bool cercato =
+          std::any_of(attesi.begin(), attesi.end(), [w](const auto& a) { return a.second == w; });
+      if (cercato && std::find(visti.begin(), visti.end(), w) == visti.end()) visti.push_back(w);
+      w = w->nextInFocusChain();
+    }
+    QCOMPARE(visti.size(), attesi.size());
+    for (std::size_t i = 0; i < attesi.size(); ++i)
+      QVERIFY2(visti[i] == attesi[i].second, qPrintable(attesi[i].second->objectName()));
+    // Labels and frames never take the focus.
+    for (const auto& c : progetto_)
+      if (c.Tipo == QLatin1String("QLabel") || c.Tipo == QLatin1String("QGroupBox"))
+        QVERIFY2(!(Trova(c.Nome)->focusPolicy() & Qt::TabFocus), qPrintable(c.Nome));
+  }
+
+  // Tab walks the usable controls of the page in front, then comes back.
+  void ilTastoTabPercorreLaPagina() {
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+    QCOMPARE(QApplication::focusWidget(), w_->CmdEsci);
+    const std::vector<QWidget*> crypt = {w_->SSTab1->tabBar(), w_->CmdDirCrypt, w_->TxtDirCrypt,
+                                         w_->TxtBit,           w_->VScroll1,    w_->TxtPerc2,
+                                         w_->CmdEsci};
+    for (QWidget* atteso : crypt) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QVERIFY2(QApplication::focusWidget() == atteso, qPrintable(atteso->objectName()));
+    }
+    w_->SSTab1->setCurrentIndex(1);
+    const std::vector<QWidget*> decrypt = {w_->SSTab1->tabBar(), w_->TxtPerc, w_->CmdDirDeCrypt,
+                                           w_->TxtDirDeCrypt, w_->CmdEsci};
+    for (QWidget* atteso : decrypt) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      QVERIFY2(QApplication::focusWidget() == atteso, qPrintable(atteso->objectName()));
+    }
+  }
+};
+
+QTEST_MAIN(TestDisposizione)
+#include "TestDisposizione.moc"
