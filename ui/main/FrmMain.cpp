@@ -6,6 +6,9 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include <QRadioButton>
+
+#include "Crypta.h"
 #include "Immagine.h"
 #include "Piattaforma.h"
 
@@ -18,6 +21,11 @@ FrmMain::FrmMain(QWidget* parent)
   connect(CmdEsci, &QPushButton::clicked, this, &FrmMain::CmdEsci_Click);
   connect(Image1, &Immagine::Click, this, &FrmMain::Image1_Click);
   CmdEsci->setFocus();
+}
+
+FrmMain::~FrmMain() {
+  // The engine must not call into a window that is gone.
+  Crypta::Finestra = {};
 }
 
 void FrmMain::closeEvent(QCloseEvent* evento) {
@@ -37,4 +45,11 @@ void FrmMain::CmdEsci_Click() {
 void FrmMain::Image1_Click() {
   // The tooltip holds a bare host name; the outcome is of no concern here.
   Piattaforma::Attuale().ApriIndirizzo(QUrl(QStringLiteral("http://") + Image1->toolTip()));
+}
+
+void FrmMain::Avvisa(const QString& testo) { Piattaforma::Attuale().Messaggio(this, testo); }
+
+void FrmMain::Seleziona(QRadioButton* opzione) {
+  opzione->setChecked(true);
+  emit opzione->clicked(true);
 }

@@ -27,6 +27,7 @@ class FrmMain : public QWidget {
 
  public:
   explicit FrmMain(QWidget* parent = nullptr);
+  ~FrmMain() override;
 
   // Window level.
   QTabWidget* SSTab1 = nullptr;
@@ -98,4 +99,9 @@ class FrmMain : public QWidget {
   // FrmMain.cpp
   void CmdEsci_Click();
   void Image1_Click();
+  // The one way a message reaches the user: a box titled "Tavelin", OK only.
+  void Avvisa(const QString& testo);
+  // Selects an option button from code and runs its click handler, as a
+  // click would.
+  static void Seleziona(QRadioButton* opzione);
 };
