@@ -386,4 +386,26 @@ TEST_F(Dati, DISABLED_FileRevealIntoTheCarrierItselfLeavesItUnchanged) {
   FinestraRiabilitata();
 }
 
+// offset_zero.bmp places its pixel data at offset 0, inside its own header: a
+// hide there rewrites the low bits of the signature and the sizes, returns as
+// if all went well, and the payload can never be revealed again. Either the
+// hide is refused with the carrier untouched, or what it hid comes back.
+TEST_F(Dati, DISABLED_HideOverTheHeaderIsRefusedOrRevealable) {
+  const fs::path c = dir_ / "c.bmp";
+  fs::copy_file(kDati / "offset_zero.bmp", c);
+  const Byte prima = Leggi(c);
+  for (const int16_t nbit : {1, 2, 4, 8}) {
+    SCOPED_TRACE(nbit);
+    Scrivi(c, prima);
+    ASSERT_TRUE(LeggiHeader(c.string(), nbit));
+    try {
+      Crypta::CryptBitmap(c.string(), BmpHeader.OffsetDati, 7, "Tavelin", true, "", nbit);
+    } catch (const Crypta::Errore&) {
+      EXPECT_EQ(Leggi(c), prima) << "a refused hide changed the carrier";
+      continue;
+    }
+    EXPECT_EQ(DeCryptBitmap(c.string(), "", nbit, true, ""), "Tavelin");
+  }
+}
+
 }  // namespace
