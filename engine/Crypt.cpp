@@ -17,6 +17,7 @@ namespace Crypta {
 namespace {
 
 constexpr size_t kBlocco = size_t{1} << 20;  // carrier bytes per block
+constexpr double kHeader = 54;              // file header and 40-byte info header
 
 // Calls the event hook at most every few tens of milliseconds.
 class Eventi {
@@ -73,6 +74,10 @@ void CryptBitmap(const std::string& Path, double Offset, int32_t Lunghezza,
   if (Lunghezza < 0) throw Errore("Lunghezza dei dati da nascondere non valida.");
   if (!(Offset >= 0) || Offset != std::floor(Offset) || Offset > 4294967295.0)
     throw Errore("Offset dei dati della bitmap non valido.");
+  // A stream that began inside the two headers would overwrite the very
+  // fields a reveal needs to find it again.
+  if (Offset < kHeader)
+    throw Errore("La bitmap dichiara i dati dentro la propria intestazione: impossibile nascondervi dati.");
 
   // Every check comes before the first byte is written: a refused hide leaves
   // the carrier exactly as it was.
@@ -104,9 +109,10 @@ void CryptBitmap(const std::string& Path, double Offset, int32_t Lunghezza,
     size_t n = 0;
   } blocchi[2];
   const auto prepara = [&](Blocco& b, int64_t primo) {
-    b.flusso.resize(perBlocco);
-    b.carrier.resize(kBlocco);
     b.n = static_cast<size_t>(std::min<int64_t>(totale - primo, int64_t(perBlocco)));
+    // No bigger than this hide needs: a short payload costs no megabytes.
+    if (b.flusso.size() < b.n) b.flusso.resize(b.n);
+    if (b.carrier.size() < b.n * size_t(passi)) b.carrier.resize(b.n * size_t(passi));
     size_t k = 0;
     // The length field goes through the same XOR as the payload; only its
     // last byte carries the mask, so the others are pre-XORed to cancel it.

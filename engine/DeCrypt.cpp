@@ -79,9 +79,9 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
     size_t n = 0;
   } blocchi[2];
   const auto prepara = [&](Blocco& b, int64_t primo) {
-    b.byte.resize(kBlocco);
     b.n = static_cast<size_t>(std::min<int64_t>(L - primo, int64_t(perBlocco)));
     const size_t byte = b.n * static_cast<size_t>(passi);
+    if (b.byte.size() < byte) b.byte.resize(byte);  // no bigger than this reveal needs
     if (carrier.LeggiA(inizio + (4 + primo) * passi, b.byte.data(), byte) != byte)
       throw Errore(Corta(Path));
   };

@@ -162,6 +162,9 @@ TEST_F(CryptRifiuto, OffsetThatIsNotThisCarriers) {
   EXPECT_THROW(CryptBitmap(carrier, 370, 1, "x", true, "", 8), Crypta::Errore);
   EXPECT_THROW(CryptBitmap(carrier, -1, 1, "x", true, "", 8), Crypta::Errore);
   EXPECT_THROW(CryptBitmap(carrier, 54.5, 1, "x", true, "", 8), Crypta::Errore);
+  // Inside the headers the stream would overwrite what a reveal reads first.
+  EXPECT_THROW(CryptBitmap(carrier, 0, 1, "x", true, "", 8), Crypta::Errore);
+  EXPECT_THROW(CryptBitmap(carrier, 53, 1, "x", true, "", 8), Crypta::Errore);
   Intatto();
 }
 

@@ -374,7 +374,7 @@ TEST_F(Dati, FileRevealIntoAFolderFailsAndLeavesItEmpty) {
 
 // A file-mode reveal whose output path names the carrier itself would append
 // the revealed bytes to the carrier, which a reveal must never change.
-TEST_F(Dati, DISABLED_FileRevealIntoTheCarrierItselfLeavesItUnchanged) {
+TEST_F(Dati, FileRevealIntoTheCarrierItselfLeavesItUnchanged) {
   const fs::path c = dir_ / "c.bmp";
   fs::copy_file(kDati / "valido_1bit.bmp", c);
   const Byte prima = Leggi(c);
@@ -390,7 +390,7 @@ TEST_F(Dati, DISABLED_FileRevealIntoTheCarrierItselfLeavesItUnchanged) {
 // hide there rewrites the low bits of the signature and the sizes, returns as
 // if all went well, and the payload can never be revealed again. Either the
 // hide is refused with the carrier untouched, or what it hid comes back.
-TEST_F(Dati, DISABLED_HideOverTheHeaderIsRefusedOrRevealable) {
+TEST_F(Dati, HideOverTheHeaderIsRefusedOrRevealable) {
   const fs::path c = dir_ / "c.bmp";
   fs::copy_file(kDati / "offset_zero.bmp", c);
   const Byte prima = Leggi(c);
