@@ -111,6 +111,13 @@ class TestPannello : public QObject {
     w_->TxtString->setFocus();
     QTest::keyClicks(w_->TxtString, QString(40, QLatin1Char('a')));
     QCOMPARE(w_->TxtString->text(), QString(36, QLatin1Char('a')));
+    // A line break is stored as CR LF: with one place left it does not fit.
+    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
+    QTest::keyClick(w_->TxtString, Qt::Key_Return);
+    QCOMPARE(w_->TxtString->text(), QString(35, QLatin1Char('a')));
+    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
+    QTest::keyClick(w_->TxtString, Qt::Key_Return);
+    QCOMPARE(w_->TxtString->text(), QString(34, QLatin1Char('a')) + QLatin1Char('\n'));
   }
 
   void laCapienzaOltre65536LimitaComunqueLaStringa_data() {

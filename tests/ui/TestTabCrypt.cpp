@@ -358,6 +358,19 @@ class TestTabCrypt : public QObject {
     QVERIFY(prova::Leggi(*dir_ / "dieci.bmp") == prima);
   }
 
+  void unaRivelazioneInMezzoNonCambiaLaMisuraDelFile() {
+    Scegli(Portante("cento.bmp", ConPixel(832)));  // 100 bytes of room
+    w_->Option4->click();
+    // The revealed carrier holds 36 bytes; the file is checked against 100.
+    Crypta::DeCryptBitmap(Portante("dieci.bmp"), "", 1, true, "");
+    QCOMPARE(Crypta::BmpHeader.BytesUtilizzabili, 36.0);
+    const std::string carico = Carico("carico.da", 90);
+    ScegliFile(carico);
+    QCOMPARE(seam_->Messaggi, QStringList());
+    QCOMPARE(w_->TxtSelFile->text(), Q(carico));
+    QVERIFY(w_->CmdCrypt->isEnabled());
+  }
+
   void ilControlloSiRipeteAlMomentoDiCriptare_data() {
     QTest::addColumn<int>("caso");
     QTest::newRow("il file e cresciuto") << 0;
