@@ -19,6 +19,7 @@
 #include "FrmMain.h"
 #include "Immagine.h"
 #include "PiattaformaProva.h"
+#include "Supporto.h"
 
 class TestShell : public QObject {
   Q_OBJECT
@@ -112,14 +113,19 @@ class TestShell : public QObject {
   // and a payload chosen.
   void laChiusuraDellaFinestraFinisceSubito() {
     Mostra();
-    w_->TxtDirCrypt->setText(QStringLiteral("/tmp/portante.bmp"));
+    const prova::Cartella cartella;
+    const std::string portante = prova::Scrivi(cartella, "portante.bmp", prova::Bitmap{});
+    w_->TxtDirCrypt->setText(QString::fromStdString(portante));
     w_->TxtString->setText(QStringLiteral("da nascondere"));
+    QVERIFY(w_->CmdCrypt->isEnabled());
+    const prova::Byte prima = prova::Leggi(portante);
     QSignalSpy ultima(qApp, &QGuiApplication::lastWindowClosed);
     QVERIFY(FinisceIlProgramma([this] { w_->windowHandle()->close(); }));
     QVERIFY(!w_->isVisible());
     QCOMPARE(ultima.count(), 1);
     QVERIFY(seam_->Messaggi.isEmpty());
     QCOMPARE(seam_->Dialoghi.size(), std::size_t(0));
+    QCOMPARE(prova::Leggi(portante), prima);
   }
 
   void unaFinestraDisabilitataNonSiChiude() {

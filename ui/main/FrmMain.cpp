@@ -18,6 +18,8 @@ FrmMain::FrmMain(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   Disponi();
   OrdineTab();
+  CollegaPannello();
+  CollegaCrypt();
   connect(CmdEsci, &QPushButton::clicked, this, &FrmMain::CmdEsci_Click);
   connect(Image1, &Immagine::Click, this, &FrmMain::Image1_Click);
   CmdEsci->setFocus();

@@ -1,7 +1,8 @@
 // The main window: two tabs, one to hide a payload in a carrier bitmap and
 // one to reveal it. One class whose member functions are split by concern:
 // FrmMain.cpp (construction, exit, logo link), FrmMainLayout.cpp (every
-// control, its place, caption, font and initial state, the tab order).
+// control, its place, caption, font and initial state, the tab order),
+// PannelloInfo.cpp (carrier info panel, bit counts), TabCrypt.cpp (the hide).
 // The controls are public members, named as the window's design names them
 // and with the same objectName; the label arrays carry the index in the
 // objectName ("Label2_3").
@@ -16,6 +17,8 @@
 #include <QTabWidget>
 #include <QWidget>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 // The controls are the window's interface to the rest of the program, so
 // their types come with it.
@@ -28,6 +31,12 @@ class FrmMain : public QWidget {
  public:
   explicit FrmMain(QWidget* parent = nullptr);
   ~FrmMain() override;
+
+  // Analyses the carrier at `Path` for `Nbit` bits per byte and shows it in
+  // the info panel; "CCCCCCCC" stands for no carrier and clears the panel.
+  void AssegnaLbl(const QString& Path, int16_t Nbit);
+  // Text mode on the "Crypt" tab: the payload is the typed string.
+  void Option3_Click();
 
   // Window level.
   QTabWidget* SSTab1 = nullptr;
@@ -104,4 +113,27 @@ class FrmMain : public QWidget {
   // Selects an option button from code and runs its click handler, as a
   // click would.
   static void Seleziona(QRadioButton* opzione);
+
+  // PannelloInfo.cpp
+  void CollegaPannello();
+  void TxtDirCrypt_Change();
+  void TxtBit_Change();
+  void TxtDirDeCrypt_Change();
+  void VScroll1_Change(int valore);
+  void VScroll2_Change(int valore);
+  void StatoCrypt(bool pronto);
+  // The bit count a box shows, as the engine takes it.
+  static int16_t Bit(const QLineEdit* casella);
+  // Payload bytes the hide carrier takes, as last analysed; 0 without a
+  // carrier ready for data.
+  double capienzaCrypt_ = 0;
+
+  // TabCrypt.cpp
+  void CollegaCrypt();
+  void CmdDirCrypt_Click();
+  void Option4_Click();
+  void Command1_Click();
+  void CmdCrypt_Click();
+  // Runs the hide; nothing when it is done, else the message for the user.
+  std::optional<QString> Nascondi();
 };

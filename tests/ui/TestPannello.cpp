@@ -1,0 +1,341 @@
+// The carrier info panel and the bit-count selectors, driven through the
+// window with the scripted seam: the header fields and capacity shown for a
+// chosen carrier, the string box's limit and caption, the hide tab's four
+// states with their messages, the reset on a new bit count, and the reveal
+// tab's controls that follow its carrier path.
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+
+#include "Avvio.h"
+#include "Crypta.h"
+#include "FrmMain.h"
+#include "PiattaformaProva.h"
+#include "Supporto.h"
+
+namespace {
+
+QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+prova::Bitmap ConPixel(size_t pixel) {
+  prova::Bitmap b;
+  b.pixel = pixel;
+  return b;
+}
+
+const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)");
+
+}  // namespace
+
+class TestPannello : public QObject {
+  Q_OBJECT
+
+  std::unique_ptr<prova::Cartella> dir_;
+  std::unique_ptr<PiattaformaProva> seam_;
+  std::unique_ptr<FrmMain> w_;
+
+  void Mostra() {
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+  }
+
+  // Chooses the hide carrier through "&Apri..." as the user would.
+  void Scegli(const std::string& path) {
+    seam_->Risposte.push_back(Q(path));
+    w_->CmdDirCrypt->click();
+  }
+
+  std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {
+    return prova::Scrivi(*dir_, nome, b);
+  }
+
+  // Every value label of the panel, Label5 last.
+  QStringList Pannello() const {
+    QStringList p;
+    for (const QLabel* l : w_->Label2) p << l->text();
+    return p << w_->Label5->text();
+  }
+
+  // Frame1, TxtKey, CmdCrypt and Label3, which the hide tab's state enables
+  // together.
+  QString Abilitati() const {
+    QString s;
+    for (const QWidget* c :
+         std::initializer_list<const QWidget*>{w_->Frame1, w_->TxtKey, w_->CmdCrypt, w_->Label3})
+      s += c->isEnabled() ? '1' : '0';
+    return s;
+  }
+
+  // The reveal tab's controls that follow its carrier path.
+  QList<QWidget*> Decrypt() const {
+    return {w_->FrmPar, w_->CmdDeCrypt, w_->Text3,     w_->Label9,  w_->Label7,
+            w_->TxtBt,  w_->VScroll2,   w_->FrmResult, w_->Option5, w_->Option6};
+  }
+
+ private slots:
+  void initTestCase() { Avvio::Prepara(*qApp); }
+
+  void init() {
+    dir_ = std::make_unique<prova::Cartella>();
+    seam_ = std::make_unique<PiattaformaProva>();
+    w_ = std::make_unique<FrmMain>();
+  }
+
+  void cleanup() {
+    w_.reset();
+    seam_.reset();
+    dir_.reset();
+  }
+
+  void dieciPerDieciAUnBit() {
+    const std::string p = Portante("dieci.bmp");
+    Scegli(p);
+    QCOMPARE(seam_->Messaggi, QStringList());
+    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
+    QCOMPARE(Pannello(),
+             QStringList({"374", "54", "40", "10", "10", "1", "24", "0", "320", "2835", "2835", "0",
+                          "0", "Windows 3.1x,95,98,Me,NT,2000 .... ", "36"}));
+    // Two blanks after "max": the figure in signed form, and no access key.
+    QCOMPARE(w_->Option3->text(), QStringLiteral("Inserisci una stringa (max  36 char)"));
+    QCOMPARE(w_->TxtString->maxLength(), 36);
+    QCOMPARE(Abilitati(), QStringLiteral("1111"));
+    QVERIFY(w_->Option3->isChecked());
+    QVERIFY(w_->TxtString->isEnabled());
+    // The limit holds under the keyboard.
+    Mostra();
+    w_->TxtString->setFocus();
+    QTest::keyClicks(w_->TxtString, QString(40, QLatin1Char('a')));
+    QCOMPARE(w_->TxtString->text(), QString(36, QLatin1Char('a')));
+    // A line break is stored as CR LF: with one place left it does not fit.
+    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
+    QTest::keyClick(w_->TxtString, Qt::Key_Return);
+    QCOMPARE(w_->TxtString->text(), QString(35, QLatin1Char('a')));
+    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
+    QTest::keyClick(w_->TxtString, Qt::Key_Return);
+    QCOMPARE(w_->TxtString->text(), QString(34, QLatin1Char('a')) + QLatin1Char('\n'));
+  }
+
+  void laCapienzaOltre65536LimitaComunqueLaStringa_data() {
+    QTest::addColumn<size_t>("pixel");
+    QTest::addColumn<QString>("capienza");
+    // At 1 bit the capacity is (pixel bytes - 32) / 8.
+    QTest::newRow("65535") << size_t(524312) << QStringLiteral("65535");
+    QTest::newRow("65536") << size_t(524320) << QStringLiteral("65536");
+    QTest::newRow("65537") << size_t(524328) << QStringLiteral("65537");
+  }
+
+  void laCapienzaOltre65536LimitaComunqueLaStringa() {
+    QFETCH(size_t, pixel);
+    QFETCH(QString, capienza);
+    Scegli(Portante("grande.bmp", ConPixel(pixel)));
+    QCOMPARE(w_->Label5->text(), capienza);
+    const int figura = std::min(capienza.toInt(), 65536);
+    QCOMPARE(w_->Option3->text(),
+             QStringLiteral("Inserisci una stringa (max  %1 char)").arg(figura));
+    QCOMPARE(w_->TxtString->maxLength(), figura);
+    QCOMPARE(Abilitati(), QStringLiteral("1111"));
+    // A paste longer than the figure is cut to it.
+    w_->TxtString->setText(QString());
+    QApplication::clipboard()->setText(QString(65540, QLatin1Char('k')));
+    w_->TxtString->paste();
+    QCOMPARE(w_->TxtString->text().size(), figura);
+  }
+
+  void unaBitmapSenzaPostoLoDice_data() {
+    QTest::addColumn<size_t>("pixel");
+    QTest::addColumn<QString>("dimensione");
+    QTest::addColumn<QString>("capienza");
+    QTest::newRow("zero") << size_t(32) << QStringLiteral("86") << QStringLiteral("0");
+    QTest::newRow("negativa") << size_t(1) << QStringLiteral("55") << QStringLiteral("-4");
+  }
+
+  void unaBitmapSenzaPostoLoDice() {
+    QFETCH(size_t, pixel);
+    QFETCH(QString, dimensione);
+    QFETCH(QString, capienza);
+    Scegli(Portante("buona.bmp"));
+    QCOMPARE(Abilitati(), QStringLiteral("1111"));
+    QString statoAlMessaggio;
+    seam_->AlMessaggio = [&](const QString&) { statoAlMessaggio = Abilitati(); };
+    Scegli(Portante("piccola.bmp", ConPixel(pixel)));
+    QCOMPARE(seam_->Messaggi, QStringList({"Bitmap di dimensioni insufficienti"}));
+    QCOMPARE(statoAlMessaggio, QStringLiteral("0000"));
+    // The fields stay in view, the capacity with them.
+    QCOMPARE(w_->Label2[0]->text(), dimensione);
+    QCOMPARE(w_->Label2[1]->text(), QStringLiteral("54"));
+    QCOMPARE(w_->Label2[13]->text(), QStringLiteral("Windows 3.1x,95,98,Me,NT,2000 .... "));
+    QCOMPARE(w_->Label5->text(), capienza);
+    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Abilitati(), QStringLiteral("0000"));
+  }
+
+  void unFileRifiutatoLasciaIlPannelloVuoto_data() {
+    QTest::addColumn<int>("caso");
+    QTest::newRow("testo") << 0;
+    QTest::newRow("header di 124 byte") << 1;
+    QTest::newRow("firma sconosciuta") << 2;
+    QTest::newRow("dimensione non oltre l'offset") << 3;
+    QTest::newRow("mancante") << 4;
+    QTest::newRow("cartella") << 5;
+  }
+
+  void unFileRifiutatoLasciaIlPannelloVuoto() {
+    QFETCH(int, caso);
+    std::string p = *dir_ / "rifiutato.bmp";
+    prova::Bitmap b;
+    switch (caso) {
+      case 0:
+        prova::Scrivi(p, prova::Byte{'c', 'i', 'a', 'o', '\n'});
+        break;
+      case 1:
+        b.lunghezzaHeader = 124;
+        b.offset = 138;
+        Portante("rifiutato.bmp", b);
+        break;
+      case 2:
+        b.firma = "XY";
+        Portante("rifiutato.bmp", b);
+        break;
+      case 3:
+        b.dimensione = 54;
+        Portante("rifiutato.bmp", b);
+        break;
+      case 4:
+        break;
+      case 5:
+        std::filesystem::create_directory(p);
+        break;
+    }
+    Scegli(Portante("buona.bmp"));
+    QCOMPARE(w_->Label5->text(), QStringLiteral("36"));
+    QStringList pannelloAlMessaggio;
+    seam_->AlMessaggio = [&](const QString&) { pannelloAlMessaggio = Pannello(); };
+    Scegli(p);
+    const QStringList vuoto(15, QString());
+    QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
+    QCOMPARE(pannelloAlMessaggio, vuoto);
+    QCOMPARE(Pannello(), vuoto);
+    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
+    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Abilitati(), QStringLiteral("0000"));
+  }
+
+  void unNuovoNumeroDiBitAzzeraLaScheda() {
+    Mostra();
+    const std::string p = Portante("dieci.bmp");
+    Scegli(p);
+    w_->TxtString->setFocus();
+    QTest::keyClicks(w_->TxtString, QStringLiteral("abc"));
+    // Both payload boxes filled, to see each emptied.
+    w_->TxtSelFile->setText(QStringLiteral("/tmp/carico.da"));
+
+    QTest::mouseClick(w_->VScroll1, Qt::LeftButton, {}, QPoint(w_->VScroll1->width() / 2, 3));
+    QCOMPARE(w_->VScroll1->value(), 2);
+    QCOMPARE(w_->TxtBit->text(), QStringLiteral("2"));
+    QCOMPARE(w_->TxtString->text(), QString());
+    QCOMPARE(w_->TxtSelFile->text(), QString());
+    QCOMPARE(w_->TxtDirCrypt->text(), QString());
+    QCOMPARE(Pannello(), QStringList(15, QString()));
+    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Abilitati(), QStringLiteral("0000"));
+
+    // The same carrier now counts at 2 bits.
+    Scegli(p);
+    QCOMPARE(w_->Label5->text(), QStringLiteral("76"));
+    QCOMPARE(w_->Option3->text(), QStringLiteral("Inserisci una stringa (max  76 char)"));
+    QCOMPARE(w_->TxtString->maxLength(), 76);
+    QCOMPARE(Abilitati(), QStringLiteral("1111"));
+    QCOMPARE(seam_->Messaggi, QStringList());
+  }
+
+  void leBarreScrivonoIlNumeroDiBit() {
+    const QStringList attesi = {"8", "4", "2", "1"};
+    for (int v = 0; v < 4; ++v) {
+      w_->VScroll1->setValue(v);
+      w_->VScroll2->setValue(v);
+      QCOMPARE(w_->TxtBit->text(), attesi.at(v));
+      QCOMPARE(w_->TxtBt->text(), attesi.at(v));
+    }
+  }
+
+  void laBarraDiDecryptCambiaSoloIlSuoNumero() {
+    Scegli(Portante("dieci.bmp"));
+    const std::string rivela = Portante("rivela.bmp");
+    w_->TxtDirDeCrypt->setText(Q(rivela));
+    w_->Text3->setText(QStringLiteral("chiave"));
+    w_->Option6->setChecked(true);
+    const QStringList pannello = Pannello();
+    w_->VScroll2->setValue(1);
+    QCOMPARE(w_->TxtBt->text(), QStringLiteral("4"));
+    QCOMPARE(w_->TxtBit->text(), QStringLiteral("1"));
+    QCOMPARE(w_->TxtDirDeCrypt->text(), Q(rivela));
+    QCOMPARE(w_->Text3->text(), QStringLiteral("chiave"));
+    QVERIFY(w_->Option6->isChecked());
+    QCOMPARE(Pannello(), pannello);
+    QCOMPARE(Abilitati(), QStringLiteral("1111"));
+    for (QWidget* c : Decrypt()) QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+  }
+
+  void laSchedaDecryptSegueIlSuoPercorso() {
+    QVERIFY(w_->FrmPar->isEnabled());
+    QVERIFY(w_->FrmResult->isEnabled());
+    w_->TxtKey->setText(QStringLiteral("segreta"));
+    w_->Text3->setText(QStringLiteral("chiave"));
+    w_->Option6->setChecked(true);
+    QSignalSpy click(w_->Option5, &QRadioButton::clicked);
+    const std::string p = Portante("rivela.bmp");
+
+    w_->TxtDirDeCrypt->setText(Q(p));
+    for (QWidget* c : Decrypt()) QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
+    QVERIFY(w_->Option5->isChecked());
+    QCOMPARE(click.count(), 1);  // selected as a click would, handler included
+    // The reveal carrier never reaches the hide tab's panel.
+    QCOMPARE(Pannello(), QStringList(15, QString()));
+    QCOMPARE(Abilitati(), QStringLiteral("0000"));
+
+    w_->TxtDirDeCrypt->setText(QString());
+    for (QWidget* c : Decrypt()) QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
+    // Both keys stay: the hide tab's belongs to another carrier.
+    QCOMPARE(w_->TxtKey->text(), QStringLiteral("segreta"));
+    QCOMPARE(w_->Text3->text(), QStringLiteral("chiave"));
+
+    w_->Option6->setChecked(true);
+    w_->TxtDirDeCrypt->setText(Q(p));
+    QVERIFY(w_->Option5->isChecked());
+    QCOMPARE(click.count(), 2);
+    QCOMPARE(seam_->Messaggi, QStringList());
+  }
+
+  void laStessaBitmapVieneRiletta() {
+    const std::string p = Portante("dieci.bmp");
+    Scegli(p);
+    QCOMPARE(w_->Label5->text(), QStringLiteral("36"));
+    prova::Scrivi(p, ConPixel(400).Byte_());
+    Scegli(p);
+    QCOMPARE(w_->Label5->text(), QStringLiteral("46"));
+    QCOMPARE(w_->Label2[0]->text(), QStringLiteral("454"));
+    QCOMPARE(w_->TxtString->maxLength(), 46);
+  }
+
+  void ilSegnapostoSvuotaSenzaMessaggi() {
+    Scegli(Portante("dieci.bmp"));
+    w_->AssegnaLbl(QStringLiteral("CCCCCCCC"), 1);
+    QCOMPARE(Pannello(), QStringList(15, QString()));
+    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Abilitati(), QStringLiteral("0000"));
+    // The limit of the last ready state stays.
+    QCOMPARE(w_->TxtString->maxLength(), 36);
+    QCOMPARE(seam_->Messaggi, QStringList());
+    // Any other path that is no bitmap is refused aloud.
+    w_->AssegnaLbl(QStringLiteral("cccccccc"), 1);
+    QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
+  }
+};
+
+QTEST_MAIN(TestPannello)
+#include "TestPannello.moc"
