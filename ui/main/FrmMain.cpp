@@ -18,6 +18,7 @@ FrmMain::FrmMain(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
   Disponi();
   OrdineTab();
+  CollegaDeCrypt();
   connect(CmdEsci, &QPushButton::clicked, this, &FrmMain::CmdEsci_Click);
   connect(Image1, &Immagine::Click, this, &FrmMain::Image1_Click);
   CmdEsci->setFocus();

@@ -104,4 +104,12 @@ class FrmMain : public QWidget {
   // Selects an option button from code and runs its click handler, as a
   // click would.
   static void Seleziona(QRadioButton* opzione);
+
+  // TabDeCrypt.cpp
+  void CollegaDeCrypt();
+  void CmdDirDeCrypt_Click();
+  void Option5_Click();
+  void Option6_Click();
+  void Command2_Click();
+  void CmdDeCrypt_Click();
 };
