@@ -14,6 +14,7 @@
 #include <memory>
 #include <string>
 
+#include "Avvio.h"
 #include "Codici.h"
 #include "Crypta.h"
 #include "FrmMain.h"

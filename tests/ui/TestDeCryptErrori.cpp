@@ -51,6 +51,7 @@ class TestDeCryptErrori : public QObject {
   }
 
  private slots:
+  void initTestCase() { Avvio::Prepara(*qApp); }
   void init() {
     b_ = std::make_unique<BancoDeCrypt>();
     abilitataAlMessaggio_ = false;

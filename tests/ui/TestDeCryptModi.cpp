@@ -42,6 +42,7 @@ class TestDeCryptModi : public QObject {
   }
 
  private slots:
+  void initTestCase() { Avvio::Prepara(*qApp); }
   void init() { b_ = std::make_unique<BancoDeCrypt>(); }
   void cleanup() { b_.reset(); }
 

@@ -24,6 +24,7 @@ class TestDeCryptRivela : public QObject {
   }
 
  private slots:
+  void initTestCase() { Avvio::Prepara(*qApp); }
   void init() { b_ = std::make_unique<BancoDeCrypt>(); }
   void cleanup() { b_.reset(); }
 

@@ -67,7 +67,10 @@ class TestSeldir : public QObject {
   QString In(const QString& nome) const { return cartella_ + QLatin1Char('/') + nome; }
 
  private slots:
-  void initTestCase() { lavoro_ = QDir::currentPath(); }
+  void initTestCase() {
+    Avvio::Prepara(*qApp);
+    lavoro_ = QDir::currentPath();
+  }
 
   void init() {
     b_ = std::make_unique<BancoDeCrypt>();
