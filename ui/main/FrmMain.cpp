@@ -20,6 +20,7 @@ FrmMain::FrmMain(QWidget* parent)
   OrdineTab();
   CollegaPannello();
   CollegaCrypt();
+  CollegaDeCrypt();
   connect(CmdEsci, &QPushButton::clicked, this, &FrmMain::CmdEsci_Click);
   connect(Image1, &Immagine::Click, this, &FrmMain::Image1_Click);
   CmdEsci->setFocus();

@@ -136,4 +136,12 @@ class FrmMain : public QWidget {
   void CmdCrypt_Click();
   // Runs the hide; nothing when it is done, else the message for the user.
   std::optional<QString> Nascondi();
+
+  // TabDeCrypt.cpp
+  void CollegaDeCrypt();
+  void CmdDirDeCrypt_Click();
+  void Option5_Click();
+  void Option6_Click();
+  void Command2_Click();
+  void CmdDeCrypt_Click();
 };

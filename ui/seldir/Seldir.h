@@ -1,0 +1,46 @@
+// The directory chooser: a drive list, a directory list and two buttons. It
+// is opened over the main window, which is disabled meanwhile; "&Ok" writes
+// the directory list's current path into the main window's folder box, and
+// every way out gives the main window back. Each opening is a new window
+// (it deletes itself on closing), starting at the working directory.
+#pragma once
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QWidget>
+
+#include "ListaCartelle.h"
+
+class QLineEdit;
+
+class Seldir : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `principale` is the main window, enabled again on every way out;
+  // `percorso` is the box that "&Ok" writes.
+  Seldir(QWidget* principale, QLineEdit* percorso);
+
+  QComboBox* Drive1 = nullptr;
+  ListaCartelle* Dir1 = nullptr;
+  QPushButton* OK = nullptr;
+  QPushButton* Annulla = nullptr;
+
+ protected:
+  void closeEvent(QCloseEvent* evento) override;
+
+ private:
+  void Disponi();
+  void ElencaUnita();
+  // Selects in Drive1, without running its handler, the drive that holds
+  // `path`.
+  void MostraUnita(const QString& path);
+
+  void Drive1_Change(int indice);
+  void OK_Click();
+  void Annulla_Click();
+  void Illeggibile(const QString& testo);
+
+  QWidget* principale_;
+  QLineEdit* percorso_;
+};
