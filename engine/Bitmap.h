@@ -9,7 +9,7 @@
 namespace Crypta {
 
 // Writes `n` stream bytes, each XOR K, into the low Nbit bits of n * 8 / Nbit
-// carrier bytes.
+// carrier bytes. With Nbit 8, `carrier` may be `flusso` itself.
 void Spargi(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, uint8_t K);
 // Gathers `n` stream bytes from the low Nbit bits of n * 8 / Nbit carrier
 // bytes, each XOR K. `flusso` may be `carrier` itself.

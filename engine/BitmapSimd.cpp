@@ -4,6 +4,9 @@
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
+#include <immintrin.h>
+
+#include <cstring>
 
 
 namespace Crypta {
@@ -95,6 +98,60 @@ size_t SpargiTutti(const uint8_t* flusso, size_t n, uint8_t* carrier, uint8_t K)
 
 void Copia16(V s, uint8_t* c) { Salva(c, s); }
 
+#if defined(__GNUC__) && defined(__x86_64__)
+// One bit per carrier byte, where the machine has AVX2: the bytes of each
+// group of eight reversed, movemask gathers their low bits straight into
+// stream order. Four times fewer instructions than the SSE2 pairing.
+__attribute__((target("avx2"))) size_t Raccogli1Avx2(const uint8_t* carrier, size_t n,
+                                                     uint8_t* flusso, uint8_t K) {
+  const __m256i inverti = _mm256_setr_epi8(7, 6, 5, 4, 3, 2, 1, 0, 15, 14, 13, 12, 11, 10, 9, 8,
+                                           7, 6, 5, 4, 3, 2, 1, 0, 15, 14, 13, 12, 11, 10, 9, 8);
+  const uint32_t k4 = K * 0x01010101u;
+  size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    for (int j = 0; j < 4; ++j) {
+      const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(carrier + 8 * i + 32 * j));
+      const uint32_t m =
+          uint32_t(_mm256_movemask_epi8(_mm256_slli_epi64(_mm256_shuffle_epi8(v, inverti), 7))) ^ k4;
+      std::memcpy(flusso + i + 4 * size_t(j), &m, 4);
+    }
+  }
+  return i;
+}
+
+// The other way round: each stream byte repeated over eight carrier bytes,
+// byte k keeping bit 7 - k, the unsigned minimum with 1 making it 0 or 1.
+__attribute__((target("avx2"))) size_t Spargi1Avx2(const uint8_t* flusso, size_t n,
+                                                   uint8_t* carrier, uint8_t K) {
+  const __m256i ripeti = _mm256_setr_epi8(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 1, 1, 1, 1,
+                                          2, 2, 2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3);
+  const __m256i scelta = _mm256_set1_epi64x(0x0102040810204080LL);
+  const __m256i uno = _mm256_set1_epi8(1), alti = _mm256_set1_epi8(char(0xFE));
+  const uint32_t k4 = K * 0x01010101u;
+  size_t i = 0;
+  for (; i + 16 <= n; i += 16) {
+    for (int j = 0; j < 4; ++j) {
+      uint32_t quattro;
+      std::memcpy(&quattro, flusso + i + 4 * size_t(j), 4);
+      const __m256i s = _mm256_shuffle_epi8(_mm256_set1_epi32(int(quattro ^ k4)), ripeti);
+      const __m256i bit = _mm256_min_epu8(_mm256_and_si256(s, scelta), uno);
+      auto* c = reinterpret_cast<__m256i*>(carrier + 8 * i + 32 * j);
+      _mm256_storeu_si256(c, _mm256_or_si256(_mm256_and_si256(_mm256_loadu_si256(c), alti), bit));
+    }
+  }
+  return i;
+}
+
+bool avx2 = [] {
+  __builtin_cpu_init();
+  return bool(__builtin_cpu_supports("avx2"));
+}();
+#else
+size_t Raccogli1Avx2(const uint8_t*, size_t, uint8_t*, uint8_t) { return 0; }
+size_t Spargi1Avx2(const uint8_t*, size_t, uint8_t*, uint8_t) { return 0; }
+bool avx2 = false;
+#endif
+
 template <int N>
 size_t RaccogliTutti(const uint8_t* carrier, size_t n, uint8_t* flusso, uint8_t K) {
   const V k = Byte(K);
@@ -111,9 +168,19 @@ size_t RaccogliTutti(const uint8_t* carrier, size_t n, uint8_t* flusso, uint8_t 
 
 }  // namespace
 
+bool UsaAvx2(bool si) {
+#if defined(__GNUC__) && defined(__x86_64__)
+  const bool prima = avx2;
+  avx2 = si && __builtin_cpu_supports("avx2");
+  return prima;
+#else
+  return si && false;
+#endif
+}
+
 size_t SpargiSimd(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, uint8_t K) {
   switch (Nbit) {
-    case 1: return SpargiTutti<1, Spargi1>(flusso, n, carrier, K);
+    case 1: return avx2 ? Spargi1Avx2(flusso, n, carrier, K) : SpargiTutti<1, Spargi1>(flusso, n, carrier, K);
     case 2: return SpargiTutti<2, Spargi2>(flusso, n, carrier, K);
     case 4: return SpargiTutti<4, Spargi4>(flusso, n, carrier, K);
     default: return SpargiTutti<8, Copia16>(flusso, n, carrier, K);
@@ -122,7 +189,7 @@ size_t SpargiSimd(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, u
 
 size_t RaccogliSimd(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit, uint8_t K) {
   switch (Nbit) {
-    case 1: return RaccogliTutti<1>(carrier, n, flusso, K);
+    case 1: return avx2 ? Raccogli1Avx2(carrier, n, flusso, K) : RaccogliTutti<1>(carrier, n, flusso, K);
     case 2: return RaccogliTutti<2>(carrier, n, flusso, K);
     case 4: return RaccogliTutti<4>(carrier, n, flusso, K);
     default: return RaccogliTutti<8>(carrier, n, flusso, K);

@@ -8,6 +8,10 @@
 
 namespace Crypta {
 
+// Whether the one-bit kernels may use AVX2 where the machine has it (they do
+// by default); gives back the previous setting. For tests of both paths.
+bool UsaAvx2(bool si);
+
 size_t SpargiSimd(const uint8_t* flusso, size_t n, uint8_t* carrier, int Nbit, uint8_t K);
 size_t RaccogliSimd(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit, uint8_t K);
 

@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "Anticipo.h"
 #include "Avanzamento.h"
 #include "Bitmap.h"
 #include "Crypta.h"
@@ -100,45 +99,34 @@ void CryptBitmap(const std::string& Path, double Offset, int32_t Lunghezza,
   const uint8_t K = Maschera();
   const uint32_t campo = static_cast<uint32_t>(Lunghezza) ^ K;
 
-  // Stream bytes: 4 of the length field, then the payload. The next block's
-  // payload and carrier bytes are read while this one is spread and written.
+  // Stream bytes: 4 of the length field, then the payload, a block at a time.
   const int64_t totale = 4 + int64_t{Lunghezza};
   const size_t perBlocco = kBlocco / static_cast<size_t>(passi);
-  struct Blocco {
-    std::vector<uint8_t> flusso, carrier;
-    size_t n = 0;
-  } blocchi[2];
-  const auto prepara = [&](Blocco& b, int64_t primo) {
-    b.n = static_cast<size_t>(std::min<int64_t>(totale - primo, int64_t(perBlocco)));
-    // No bigger than this hide needs: a short payload costs no megabytes.
-    if (b.flusso.size() < b.n) b.flusso.resize(b.n);
-    if (b.carrier.size() < b.n * size_t(passi)) b.carrier.resize(b.n * size_t(passi));
-    size_t k = 0;
-    // The length field goes through the same XOR as the payload; only its
-    // last byte carries the mask, so the others are pre-XORed to cancel it.
-    for (; primo + int64_t(k) < 4 && k < b.n; ++k)
-      b.flusso[k] = static_cast<uint8_t>((campo >> (8 * (3 - (primo + int64_t(k))))) ^ K);
-    if (k < b.n) sorgente.Leggi(&b.flusso[k], b.n - k);
-    const size_t byte = b.n * static_cast<size_t>(passi);
-    // With all 8 bits replaced the old carrier bytes do not matter.
-    if (Nbit != 8 && carrier.LeggiA(inizio + primo * passi, b.carrier.data(), byte) != byte)
-      throw Errore("La bitmap \"" + Path + "\" si è accorciata durante l'operazione.");
-  };
+  const size_t primoBlocco = static_cast<size_t>(std::min<int64_t>(totale, int64_t(perBlocco)));
+  uint8_t* const blocco = Scorta(0, primoBlocco * static_cast<size_t>(passi));
+  // With all 8 bits replaced the stream is spread in place.
+  uint8_t* const flusso = Nbit == 8 ? blocco : Scorta(1, primoBlocco);
 
   Avanzamento avanzamento(Lunghezza, 1, Finestra.TxtPerc2);
   Eventi eventi;
-  Anticipo anticipo;  // last: its thread stops before the blocks go
-  anticipo.Avvia([&] { prepara(blocchi[0], 0); });
-  for (int64_t scritto = 0, corrente = 0; scritto < totale; corrente ^= 1) {
-    anticipo.Attendi();
-    Blocco& b = blocchi[corrente];
-    const int64_t dopo = scritto + int64_t(b.n);
-    if (dopo < totale) anticipo.Avvia([&, dopo, corrente] { prepara(blocchi[corrente ^ 1], dopo); });
-    avanzamento.Fino(dopo - 4);  // payload bytes up to this block's last, 1-based
+  for (int64_t scritto = 0; scritto < totale;) {
+    const size_t n = static_cast<size_t>(std::min<int64_t>(totale - scritto, int64_t(perBlocco)));
+    const size_t byte = n * static_cast<size_t>(passi);
+    const int64_t pos = inizio + scritto * passi;
+    size_t k = 0;
+    // The length field goes through the same XOR as the payload; only its
+    // last byte carries the mask, so the others are pre-XORed to cancel it.
+    for (; scritto + int64_t(k) < 4 && k < n; ++k)
+      flusso[k] = static_cast<uint8_t>((campo >> (8 * (3 - (scritto + int64_t(k))))) ^ K);
+    avanzamento.Fino(scritto + int64_t(n) - 4);  // payload bytes up to this block's last, 1-based
+    if (k < n) sorgente.Leggi(&flusso[k], n - k);
     eventi.Forse();
-    Spargi(b.flusso.data(), b.n, b.carrier.data(), Nbit, K);
-    carrier.ScriviA(inizio + scritto * passi, b.carrier.data(), b.n * static_cast<size_t>(passi));
-    scritto = dopo;
+    // With all 8 bits replaced the old carrier bytes do not matter.
+    if (Nbit != 8 && carrier.LeggiA(pos, blocco, byte) != byte)
+      throw Errore("La bitmap \"" + Path + "\" si è accorciata durante l'operazione.");
+    Spargi(flusso, n, blocco, Nbit, K);
+    carrier.ScriviA(pos, blocco, byte);
+    scritto += int64_t(n);
   }
 }
 

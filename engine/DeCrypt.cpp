@@ -74,15 +74,16 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
 
   // The next block of the carrier is read while this one is gathered and written.
   const size_t perBlocco = kBlocco / static_cast<size_t>(passi);
+  const size_t massimo =
+      static_cast<size_t>(std::min<int64_t>(L, int64_t(perBlocco))) * static_cast<size_t>(passi);
   struct Blocco {
-    std::vector<uint8_t> byte;  // carrier bytes, gathered in place
+    uint8_t* byte;  // carrier bytes, gathered in place
     size_t n = 0;
-  } blocchi[2];
+  } blocchi[2] = {{Scorta(0, massimo)}, {Scorta(1, massimo)}};
   const auto prepara = [&](Blocco& b, int64_t primo) {
     b.n = static_cast<size_t>(std::min<int64_t>(L - primo, int64_t(perBlocco)));
     const size_t byte = b.n * static_cast<size_t>(passi);
-    if (b.byte.size() < byte) b.byte.resize(byte);  // no bigger than this reveal needs
-    if (carrier.LeggiA(inizio + (4 + primo) * passi, b.byte.data(), byte) != byte)
+    if (carrier.LeggiA(inizio + (4 + primo) * passi, b.byte, byte) != byte)
       throw Errore(Corta(Path));
   };
 
@@ -96,11 +97,11 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
     const int64_t dopo = fatti + int64_t(b.n);
     if (dopo < L) anticipo.Avvia([&, dopo, corrente] { prepara(blocchi[corrente ^ 1], dopo); });
     avanzamento.Fino(dopo - 1);
-    Raccogli(b.byte.data(), b.n, b.byte.data(), Nbit, K);
+    Raccogli(b.byte, b.n, b.byte, Nbit, K);
     if (uscita)
-      uscita->Scrivi(b.byte.data(), b.n);
+      uscita->Scrivi(b.byte, b.n);
     else
-      testo.append(reinterpret_cast<const char*>(b.byte.data()), b.n);
+      testo.append(reinterpret_cast<const char*>(b.byte), b.n);
     fatti = dopo;
   }
   return Testo ? testo : "True";
