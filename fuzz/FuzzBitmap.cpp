@@ -191,19 +191,17 @@ void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
 
   const int64_t fine = fuzz::FineFlusso(h.offset, L, nbit);
   const bool entra = double(fine) <= h.dimensione && fine <= int64_t(dati.size());
-  // A stream that starts inside bytes 0 to 17 rewrites the signature, sizes,
-  // offset or header length that its own reveal reads back: refusing it is
-  // as right as writing it, but a written one need not reveal.
+  // A stream that starts inside the 54 header bytes would rewrite fields that
+  // its own reveal reads back: such a hide is refused.
   const auto inizio = int64_t(h.offset);
-  const bool sullHeader = inizio < 18;
+  const bool sullHeader = inizio < 54;
   bool rifiutato = false;
   try {
     Crypta::CryptBitmap(copia, h.offset, int32_t(L), payload, true, chiave, int16_t(nbit));
   } catch (const Crypta::Errore&) {
     rifiutato = true;
   }
-  Verifica(rifiutato == !entra || (sullHeader && rifiutato), "hide refused or accepted wrongly",
-           nbit);
+  Verifica(rifiutato == (!entra || sullHeader), "hide refused or accepted wrongly", nbit);
   const Byte dopo = Leggi(copia);
   Verifica(dopo.size() == dati.size(), "hide changed the carrier's length", nbit);
   const int alti = 0xFF << nbit;
@@ -212,7 +210,7 @@ void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
     Verifica(flusso ? ((dopo[i] ^ dati[i]) & alti) == 0 : dopo[i] == dati[i],
              "hide changed a byte it must keep", nbit);
   }
-  if (rifiutato || sullHeader) return;
+  if (rifiutato) return;
   const RivelazioneAttesa r = fuzz::Rivelazione(dopo, nbit, fuzz::Maschera(chiave));
   Verifica(r.esito == RivelazioneAttesa::Dati && r.dati == payload, "hidden stream", nbit);
   Verifica(Crypta::DeCryptBitmap(copia, chiave, int16_t(nbit), true, "") == payload,
