@@ -8,8 +8,8 @@ tavelin_install_deps
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
 if [ ! -x "$root/build/app/tavelin" ]; then
-  echo "Il motore è compilato; la finestra del programma non esiste ancora."
-  exit 0
+  echo "Il programma non è stato compilato: manca $root/build/app/tavelin (serve Qt 6 Widgets)." >&2
+  exit 1
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "Tavelin è compilato, ma qui non c'è uno schermo (DISPLAY non è impostato)."
