@@ -3,6 +3,7 @@
 // file reads run there; hooks and writes stay on the caller's thread.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <exception>
 #include <functional>
@@ -30,7 +31,8 @@ class Anticipo {
   std::condition_variable cambio_;
   std::function<void()> lavoro_;
   std::exception_ptr errore_;
-  bool occupato_ = false, fine_ = false;
+  std::atomic<bool> occupato_{false};  // a job is running or waiting to run
+  bool fine_ = false;
   std::thread thread_;
 };
 
