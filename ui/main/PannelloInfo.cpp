@@ -11,6 +11,7 @@
 
 #include "Codici.h"
 #include "Crypta.h"
+#include "Estrazione.h"
 #include "FrmMain.h"
 
 namespace {
@@ -44,11 +45,8 @@ void FrmMain::CollegaPannello() {
 }
 
 int16_t FrmMain::Bit(const QLineEdit* casella) {
-  // Only a scroll bar writes these boxes, so the text is a small whole
-  // number; rounding and the clamp only keep a stray text inside int16_t.
-  const double v = std::nearbyint(casella->text().trimmed().toDouble());
-  if (std::isnan(v)) return 0;
-  return static_cast<int16_t>(std::clamp(v, -32768.0, 32767.0));
+  // One reading of a bit-count box for both tabs.
+  return Estrazione::Bit(casella->text());
 }
 
 void FrmMain::StatoCrypt(bool pronto) {

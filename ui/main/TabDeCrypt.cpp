@@ -111,7 +111,7 @@ void FrmMain::CmdDeCrypt_Click() {
   const bool testo = Option5->isChecked();
   const QString carrier = TxtDirDeCrypt->text();
   const QString uscita = Estrazione::PercorsoUscita(Text4->text(), Text5->text());
-  const int16_t nbit = Estrazione::Bit(TxtBt->text());
+  const int16_t nbit = Bit(TxtBt);
 
   if (const std::optional<QString> perche = CarrierIlleggibile(carrier)) {
     Avvisa(*perche);
