@@ -7,7 +7,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <algorithm>
-#include <cmath>
 
 #include "Codici.h"
 #include "Crypta.h"
