@@ -14,18 +14,12 @@
 #include "Avvio.h"
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
+#include "Banco.h"
 #include "PiattaformaProva.h"
 
-class TestCaselle : public QObject {
+class TestCaselle : public Banco {
   Q_OBJECT
 
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
-
-  void Mostra() {
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-  }
 
   // Makes a box usable as another part of the program would, frames and
   // tab included.
@@ -53,15 +47,9 @@ class TestCaselle : public QObject {
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   void scrivereNelleCaselleDiSolaLetturaNonCambiaNiente_data() {
     QTest::addColumn<QString>("nome");

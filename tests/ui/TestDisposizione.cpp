@@ -19,6 +19,7 @@
 #include "Avvio.h"
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
+#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Progetto.h"
 
@@ -35,11 +36,9 @@ QString Testo(const QWidget* w) {
 
 }  // namespace
 
-class TestDisposizione : public QObject {
+class TestDisposizione : public Banco {
   Q_OBJECT
 
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
   std::vector<Progetto::Controllo> progetto_ = Progetto::Controlli();
 
   QWidget* Trova(const QString& nome) const { return w_->findChild<QWidget*>(nome); }
@@ -61,15 +60,9 @@ class TestDisposizione : public QObject {
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   void ogniControlloHaNomeTipoEContenitore() {
     QCOMPARE(progetto_.size(), std::size_t(77));

@@ -13,46 +13,19 @@
 #include "Avvio.h"
 #include "Crypta.h"
 #include "FrmMain.h"
+#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
 namespace {
 
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-prova::Bitmap ConPixel(size_t pixel) {
-  prova::Bitmap b;
-  b.pixel = pixel;
-  return b;
-}
-
 const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)");
 
 }  // namespace
 
-class TestPannello : public QObject {
+class TestPannello : public Banco {
   Q_OBJECT
 
-  std::unique_ptr<prova::Cartella> dir_;
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
-
-  void Mostra() {
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-  }
-
-  // Chooses the hide carrier through "&Apri..." as the user would.
-  void Scegli(const std::string& path) {
-    seam_->Risposte.push_back(Q(path));
-    w_->CmdDirCrypt->click();
-  }
-
-  std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {
-    return prova::Scrivi(*dir_, nome, b);
-  }
 
   // Every value label of the panel, Label5 last.
   QStringList Pannello() const {
@@ -80,17 +53,9 @@ class TestPannello : public QObject {
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    dir_ = std::make_unique<prova::Cartella>();
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-    dir_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   void dieciPerDieciAUnBit() {
     const std::string p = Portante("dieci.bmp");

@@ -18,19 +18,13 @@
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
 #include "Immagine.h"
+#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
-class TestShell : public QObject {
+class TestShell : public Banco {
   Q_OBJECT
 
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
-
-  void Mostra() {
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-  }
 
   // Runs Qt's event loop as the program does, does `azione` inside it and
   // tells whether the loop ended by itself, as the program ends, within
@@ -68,15 +62,9 @@ class TestShell : public QObject {
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   void lEsciNonSiVedeMaHaIlFuoco() {
     Mostra();

@@ -11,50 +11,19 @@
 #include "Avvio.h"
 #include "Crypta.h"
 #include "FrmMain.h"
+#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
 namespace {
 
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-prova::Bitmap ConPixel(size_t pixel) {
-  prova::Bitmap b;
-  b.pixel = pixel;
-  return b;
-}
-
 const QString kTroppoGrande = QStringLiteral("Attenzione !!\r\nFile troppo grande");
 
 }  // namespace
 
-class TestTabCrypt : public QObject {
+class TestTabCrypt : public Banco {
   Q_OBJECT
 
-  std::unique_ptr<prova::Cartella> dir_;
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
-
-  void Mostra() {
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-  }
-
-  void Scegli(const std::string& path) {
-    seam_->Risposte.push_back(Q(path));
-    w_->CmdDirCrypt->click();
-  }
-
-  void ScegliFile(const std::string& path) {
-    seam_->Risposte.push_back(Q(path));
-    w_->Command1->click();
-  }
-
-  std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {
-    return prova::Scrivi(*dir_, nome, b);
-  }
 
   std::string Carico(const std::string& nome, size_t n, uint32_t seme = 7) {
     const std::string p = *dir_ / nome;
@@ -105,17 +74,9 @@ class TestTabCrypt : public QObject {
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    dir_ = std::make_unique<prova::Cartella>();
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-    dir_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   void iDialoghiHannoIlLoroFiltro() {
     Scegli(Portante("dieci.bmp"));

@@ -1,0 +1,62 @@
+// The bench most GUI tests stand on: a temporary folder, the scripted seam
+// and a fresh main window for each test function, with the moves every tab
+// test makes (show the window, choose a carrier or a payload file through the
+// scripted file dialog, write a carrier).
+#pragma once
+
+#include <QObject>
+#include <QtTest>
+#include <memory>
+#include <string>
+
+#include "FrmMain.h"
+#include "PiattaformaProva.h"
+#include "Supporto.h"
+
+inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+inline prova::Bitmap ConPixel(size_t pixel) {
+  prova::Bitmap b;
+  b.pixel = pixel;
+  return b;
+}
+
+class Banco : public QObject {
+ protected:
+  // For init() and cleanup(): the seam goes in before the window and out after it.
+  void Apri() {
+    dir_ = std::make_unique<prova::Cartella>();
+    seam_ = std::make_unique<PiattaformaProva>();
+    w_ = std::make_unique<FrmMain>();
+  }
+  void Chiudi() {
+    w_.reset();
+    seam_.reset();
+    dir_.reset();
+  }
+
+  void Mostra() {
+    w_->show();
+    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
+  }
+
+  // Chooses the hide carrier through "&Apri..." as the user would.
+  void Scegli(const std::string& path) {
+    seam_->Risposte.push_back(Q(path));
+    w_->CmdDirCrypt->click();
+  }
+
+  // Chooses the file to hide through "Apri..." in the source frame.
+  void ScegliFile(const std::string& path) {
+    seam_->Risposte.push_back(Q(path));
+    w_->Command1->click();
+  }
+
+  std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {
+    return prova::Scrivi(*dir_, nome, b);
+  }
+
+  std::unique_ptr<prova::Cartella> dir_;
+  std::unique_ptr<PiattaformaProva> seam_;
+  std::unique_ptr<FrmMain> w_;
+};
