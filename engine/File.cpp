@@ -109,58 +109,50 @@ bool File::StessoFile(const File& altro) const {
          a.st_ino == b.st_ino;
 }
 
-size_t File::LeggiA(int64_t pos, void* buf, size_t n) const {
-  size_t letti = 0;
-  while (letti < n) {
-    const ssize_t r = ::pread(fd_, static_cast<char*>(buf) + letti, n - letti,
-                              static_cast<off_t>(pos + static_cast<int64_t>(letti)));
+// Repeats a system call until `n` bytes are done, through interruptions and
+// partial transfers. `op(fatti)` moves the bytes from `fatti` on. A read
+// stops early at the end of the file; a write that moves nothing is an error.
+template <typename Op>
+size_t File::Tutti(size_t n, bool lettura, Op op) const {
+  size_t fatti = 0;
+  while (fatti < n) {
+    const ssize_t r = op(fatti);
     if (r < 0) {
       if (errno == EINTR) continue;
-      Fallito("leggere", errno);
+      Fallito(lettura ? "leggere" : "scrivere", errno);
     }
-    if (r == 0) break;
-    letti += static_cast<size_t>(r);
+    if (r == 0) {
+      if (lettura) break;
+      Fallito("scrivere", EIO);
+    }
+    fatti += static_cast<size_t>(r);
   }
-  return letti;
+  return fatti;
+}
+
+size_t File::LeggiA(int64_t pos, void* buf, size_t n) const {
+  return Tutti(n, true, [&](size_t fatti) {
+    return ::pread(fd_, static_cast<char*>(buf) + fatti, n - fatti,
+                   static_cast<off_t>(pos + static_cast<int64_t>(fatti)));
+  });
 }
 
 void File::ScriviA(int64_t pos, const void* buf, size_t n) const {
-  size_t scritti = 0;
-  while (scritti < n) {
-    const ssize_t r = ::pwrite(fd_, static_cast<const char*>(buf) + scritti, n - scritti,
-                               static_cast<off_t>(pos + static_cast<int64_t>(scritti)));
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      Fallito("scrivere", errno);
-    }
-    scritti += static_cast<size_t>(r);
-  }
+  Tutti(n, false, [&](size_t fatti) {
+    return ::pwrite(fd_, static_cast<const char*>(buf) + fatti, n - fatti,
+                    static_cast<off_t>(pos + static_cast<int64_t>(fatti)));
+  });
 }
 
 size_t File::Leggi(void* buf, size_t n) const {
-  size_t letti = 0;
-  while (letti < n) {
-    const ssize_t r = ::read(fd_, static_cast<char*>(buf) + letti, n - letti);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      Fallito("leggere", errno);
-    }
-    if (r == 0) break;
-    letti += static_cast<size_t>(r);
-  }
-  return letti;
+  return Tutti(n, true,
+               [&](size_t fatti) { return ::read(fd_, static_cast<char*>(buf) + fatti, n - fatti); });
 }
 
 void File::Scrivi(const void* buf, size_t n) const {
-  size_t scritti = 0;
-  while (scritti < n) {
-    const ssize_t r = ::write(fd_, static_cast<const char*>(buf) + scritti, n - scritti);
-    if (r < 0) {
-      if (errno == EINTR) continue;
-      Fallito("scrivere", errno);
-    }
-    scritti += static_cast<size_t>(r);
-  }
+  Tutti(n, false, [&](size_t fatti) {
+    return ::write(fd_, static_cast<const char*>(buf) + fatti, n - fatti);
+  });
 }
 
 }  // namespace Crypta

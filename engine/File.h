@@ -36,6 +36,8 @@ class File {
  private:
   File(int fd, std::string nome) : fd_(fd), nome_(std::move(nome)) {}
   [[noreturn]] void Fallito(const char* azione, int err) const;
+  template <typename Op>
+  size_t Tutti(size_t n, bool lettura, Op op) const;
   int fd_;
   std::string nome_;
 };
