@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Draws Tavelin's own pictures: the 32 x 32 icon in 16 colours (PNG and ICO)
 and the maker's 257 x 72 logo (PNG). Standard library only, so the pictures
-can be remade anywhere; the output is committed in app/risorse/."""
+can be remade anywhere. The output is committed: the icon and the logo the
+window shows in piattaforma/risorse/, the Windows icon in app/risorse/."""
 import os
 import struct
 import sys
@@ -163,12 +164,15 @@ def ico(px):
 
 
 def main():
-    uscita = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
-        os.path.dirname(os.path.abspath(__file__)), "..", "app", "risorse")
+    radice = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
+        os.path.dirname(os.path.abspath(__file__)), "..")
     px = icona()
-    for nome, dati in (("tavelin.png", png_tavolozza(px)), ("tavelin.ico", ico(px)),
-                       ("logo.png", png_rgb(logo()))):
-        with open(os.path.join(uscita, nome), "wb") as f:
+    for nome, dati in (("piattaforma/risorse/tavelin.png", png_tavolozza(px)),
+                       ("app/risorse/tavelin.ico", ico(px)),
+                       ("piattaforma/risorse/logo.png", png_rgb(logo()))):
+        percorso = os.path.join(radice, nome)
+        os.makedirs(os.path.dirname(percorso), exist_ok=True)
+        with open(percorso, "wb") as f:
             f.write(dati)
 
 

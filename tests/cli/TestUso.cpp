@@ -1,6 +1,7 @@
 // The command line itself: help, version, and every way of asking wrongly,
 // each a usage error (status 2) with an Italian message and nothing written.
 #include "Banco.h"
+#include "Identita.h"
 
 namespace prova {
 namespace {
@@ -30,7 +31,7 @@ TEST_F(Uso, HelpAndVersion) {
 
   r = Cli({"--version"});
   EXPECT_EQ(r.stato, 0);
-  EXPECT_EQ(r.out, std::string("tavelin-cli ") + TAVELIN_VERSIONE + "\n");
+  EXPECT_EQ(r.out, std::string("tavelin-cli ") + Identita::Versione + "\n");
 }
 
 TEST_F(Uso, BitCountOtherThanOneTwoFourEight) {

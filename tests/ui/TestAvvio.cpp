@@ -22,8 +22,11 @@
 
 namespace {
 
+// A file of the sources, or one that CMake made from them ("generati/...").
 QString Leggi(const QString& relativo) {
-  QFile f(QStringLiteral(TAVELIN_SORGENTI "/") + relativo);
+  const bool generato = relativo.startsWith(QStringLiteral("generati/"));
+  QFile f((generato ? QStringLiteral(TAVELIN_COSTRUZIONE "/") : QStringLiteral(TAVELIN_SORGENTI "/")) +
+          relativo);
   if (!f.open(QIODevice::ReadOnly)) return QString();
   return QString::fromUtf8(f.readAll());
 }
@@ -89,7 +92,7 @@ class TestAvvio : public QObject {
   }
 
   void ilRecordDiVersione() {
-    const QString rc = Leggi(QStringLiteral("app/tavelin.rc"));
+    const QString rc = Leggi(QStringLiteral("generati/tavelin.rc"));
     QVERIFY(!rc.isEmpty());
     std::map<QString, QString> campi;
     static const QRegularExpression valore(
@@ -118,7 +121,7 @@ class TestAvvio : public QObject {
     QVERIFY(rc.contains(QRegularExpression(QStringLiteral("PRODUCTVERSION 1,0,0,0\\s"))));
     QVERIFY(rc.contains(QStringLiteral("BLOCK \"041004B0\"")));
     QVERIFY(rc.contains(QStringLiteral("VALUE \"Translation\", 0x0410, 1200")));
-    QVERIFY(rc.contains(QStringLiteral("ICON \"risorse/tavelin.ico\"")));
+    QVERIFY(rc.contains(QStringLiteral("ICON \"" TAVELIN_SORGENTI "/app/risorse/tavelin.ico\"")));
     QVERIFY(QFile::exists(QStringLiteral(TAVELIN_SORGENTI "/app/risorse/tavelin.ico")));
   }
 

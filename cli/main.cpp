@@ -9,6 +9,7 @@
 #include "Crypta.h"
 #include "Esito.h"
 #include "FileTemporanei.h"
+#include "Identita.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ int main(int argc, char** argv) {
       kNome};
   Etichette(app);
   Aiuto(app);
-  app.set_version_flag("-V,--version", std::string(kNome) + " " + TAVELIN_VERSIONE,
+  app.set_version_flag("-V,--version", std::string(kNome) + " " + Identita::Versione,
                        "Mostra la versione ed esce")
       ->group(kGruppo);
   app.require_subcommand(1);
