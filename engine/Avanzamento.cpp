@@ -8,7 +8,7 @@ namespace Crypta {
 
 Ganci Finestra;  // installed by the window; empty hooks do nothing
 
-Avanzamento::Avanzamento(int64_t L, int64_t primo, std::function<void(const std::string&)> hook)
+Avanzamento::Avanzamento(int64_t L, int64_t primo, std::function<void(int)> hook)
     : L_(L), prossimo_(primo), hook_(std::move(hook)) {}
 
 int Avanzamento::Figura(int64_t i, int64_t L) {
@@ -23,7 +23,7 @@ void Avanzamento::Fino(int64_t fino) {
     const int f = Figura(prossimo_, L_);
     if (f != ultima_) {
       ultima_ = f;
-      hook_(Testo(f));
+      hook_(f);
     }
     // The figure never falls as i grows: find the first index past this
     // figure by bisection instead of stepping through every byte.

@@ -1,5 +1,5 @@
-// The progress figure, floor((i / L) * 100) in double precision, handed to a
-// hook once per distinct value and in order, without evaluating it per byte.
+// The progress figure, floor((i / L) * 100) in double precision, handed to an
+// observer once per distinct value and in order, without evaluating it per byte.
 #pragma once
 
 #include <cstdint>
@@ -11,7 +11,7 @@ namespace Crypta {
 class Avanzamento {
  public:
   // Figures for the indices primo..L (hide: 1..L, reveal: 0..L-1).
-  Avanzamento(int64_t L, int64_t primo, std::function<void(const std::string&)> hook);
+  Avanzamento(int64_t L, int64_t primo, std::function<void(int)> hook);
   // Shows every new figure of the indices up to `fino`.
   void Fino(int64_t fino);
 
@@ -21,7 +21,7 @@ class Avanzamento {
  private:
   int64_t L_, prossimo_;  // the next index whose figure has not been shown
   int ultima_ = -1;
-  std::function<void(const std::string&)> hook_;
+  std::function<void(int)> hook_;
 };
 
 }  // namespace Crypta

@@ -1,7 +1,9 @@
 // The engine of Tavelin: reads carrier headers, keeps the header record and
 // the key state, and hides or reveals a payload in the low bits of a carrier's
-// pixel bytes. No Qt here: the window talks to the engine through the hooks in
-// `Finestra`.
+// pixel bytes. No Qt here. These are the procedures, the record and the hooks
+// of the program's design, kept as they are for every caller that uses them;
+// they are thin wrappers over the operations in Operazioni.h, which take
+// their observer per call and which the front ends use.
 #pragma once
 
 #include <cstdint>
@@ -33,13 +35,27 @@ struct Ganci {
 };
 extern Ganci Finestra;
 
+// What kind of failure an error is, so that a front end can act on it (the
+// command line's exit status) without reading the message.
+enum class Genere {
+  File,          // a file could not be opened, read or written; `codice` holds the errno
+  Rifiutata,     // the carrier cannot serve: not a bitmap, compressed, shorter than it says
+  TroppoGrande,  // the payload does not fit in the carrier
+  Annullata,     // the caller's observer asked to stop
+  InUso,         // another operation holds the carrier or the output file
+  Argomento,     // a value no caller should pass (bit count, length, offset)
+};
+
 // A file error or a refused operation, with a message fit to show a user.
 struct Errore : std::runtime_error {
-  using std::runtime_error::runtime_error;
+  explicit Errore(const std::string& messaggio, Genere g = Genere::File, int c = 0)
+      : std::runtime_error(messaggio), genere(g), codice(c) {}
+  Genere genere;
+  int codice;  // the system's error number for Genere::File, else 0
 };
 // BinToDec of a bit string worth 2^31 or more.
 struct Overflow : Errore {
-  Overflow() : Errore("Overflow") {}
+  Overflow() : Errore("Overflow", Genere::Argomento) {}
 };
 
 double LeggiValore(int32_t Inizio, int32_t Fine);

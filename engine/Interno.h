@@ -1,6 +1,7 @@
 // Pieces the engine's own files share; not part of the public header.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -8,16 +9,8 @@
 
 namespace Crypta {
 
-class File;
-
 // Usable payload bytes for a declared file size, data offset and bit count.
 double Capienza(double DimensioneFile, double OffsetDati, int16_t Nbit);
-
-// The file size that a carrier's header declares (bytes 3 to 6), read afresh.
-double DimensioneDichiarata(const File& carrier);
-
-// The key mask: the one byte that the key reduces to.
-inline uint8_t Maschera() { return Chiave1 ^ Chiave2; }
 
 // A working buffer of at least `n` bytes, one of two (`quale` 0 or 1) kept
 // for the calling thread: a hide or reveal after the first costs no fresh

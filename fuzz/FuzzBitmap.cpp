@@ -195,13 +195,17 @@ void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
   // its own reveal reads back: such a hide is refused.
   const auto inizio = int64_t(h.offset);
   const bool sullHeader = inizio < 54;
+  // Compressed pixels (every code but none and bit fields) take no hide.
+  const auto compressione = uint32_t(fuzz::Valore(dati, 30, 4));
+  const bool compressa = compressione != 0 && compressione != 3;
   bool rifiutato = false;
   try {
     Crypta::CryptBitmap(copia, h.offset, int32_t(L), payload, true, chiave, int16_t(nbit));
   } catch (const Crypta::Errore&) {
     rifiutato = true;
   }
-  Verifica(rifiutato == (!entra || sullHeader), "hide refused or accepted wrongly", nbit);
+  Verifica(rifiutato == (!entra || sullHeader || compressa), "hide refused or accepted wrongly",
+           nbit);
   const Byte dopo = Leggi(copia);
   Verifica(dopo.size() == dati.size(), "hide changed the carrier's length", nbit);
   const int alti = 0xFF << nbit;
