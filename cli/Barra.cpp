@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 
 namespace Cli {
 
@@ -11,24 +10,18 @@ namespace {
 constexpr int kLarghezza = 40;  // characters of the bar itself
 }
 
-Barra::Barra(const char* etichetta, int64_t lunghezza, Gancio& gancio) : etichetta_(etichetta) {
-  if (lunghezza <= kSoglia || !::isatty(STDERR_FILENO)) return;
-  gancio_ = &gancio;
-  vecchio_ = std::move(gancio);
-  gancio = [this](const std::string& testo) { Disegna(std::atoi(testo.c_str())); };
+void Barra::Inizio(int64_t lunghezza) {
+  mostra_ = lunghezza > kSoglia && ::isatty(STDERR_FILENO);
 }
 
 Barra::~Barra() {
-  if (!gancio_) return;
-  *gancio_ = std::move(vecchio_);
-  if (ultima_ >= 0) std::fputc('\n', stderr);
+  if (mostra_ && ultima_ >= 0) std::fputc('\n', stderr);
 }
 
-void Barra::Completa() {
-  if (gancio_) Disegna(100);
-}
+void Barra::Completa() { Figura(100); }
 
-void Barra::Disegna(int figura) {
+void Barra::Figura(int figura) {
+  if (!mostra_) return;
   if (figura < 0) figura = 0;
   if (figura > 100) figura = 100;
   if (figura == ultima_) return;

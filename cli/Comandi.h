@@ -1,6 +1,6 @@
 // The three commands of tavelin-cli, with the options as the command line
-// gave them. Each returns normally on success and throws Cli::Uscita (or lets
-// a Crypta::Errore through) otherwise.
+// gave them. Each returns normally on success and throws Cli::Uscita, or lets
+// a Crypta::Errore through, whose kind gives the exit status.
 #pragma once
 
 #include <string>
@@ -39,8 +39,5 @@ struct OpzioniRivela {
 void Info(const OpzioniInfo& o);
 void Nascondi(const OpzioniNascondi& o);
 void Rivela(const OpzioniRivela& o);
-
-// The key's character codes from the options, after the usage checks.
-std::string ChiaveDa(const OpzioniChiave& o);
 
 }  // namespace Cli

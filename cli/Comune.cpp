@@ -1,50 +1,19 @@
 #include "Comune.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
 
+#include "Barra.h"
 #include "Comandi.h"
-#include "Crypta.h"
 #include "Esito.h"
+#include "Segnali.h"
 #include "Testo.h"
 
 namespace Cli {
 
 namespace {
-
-const char* Causa(int err) {
-  switch (err) {
-    case ENOENT:
-      return "il file o la cartella non esiste";
-    case EACCES:
-    case EPERM:
-      return "accesso negato";
-    case EISDIR:
-      return "è una cartella, non un file";
-    case EROFS:
-      return "il disco è di sola lettura";
-    case ENOSPC:
-      return "spazio su disco esaurito";
-    case ENOTDIR:
-      return "un elemento del percorso non è una cartella";
-    case ENAMETOOLONG:
-      return "percorso troppo lungo";
-    case EIO:
-      return "errore di lettura o scrittura sul disco";
-    case EINVAL:
-      return "non è un file regolare";
-    case EPIPE:
-      return "il lettore ha chiuso il flusso";
-    default:
-      return "errore del sistema";
-  }
-}
 
 // A key file holds the key on its first line; the line end is not part of
 // it, as a key box has no line breaks.
@@ -54,34 +23,25 @@ std::string PrimaRiga(std::string testo) {
   return testo;
 }
 
-// The start of a small file, or of a pipe such as a shell's <(...); more than
-// this can never be a valid key, so nothing past it is read.
-std::string LeggiPoco(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) ErroreFile(MessaggioFile(path, "leggere", errno));
+// The start of a small file, of a pipe such as a shell's <(...) or of a
+// terminal; more than this can never be a valid key, so nothing past it is read.
+std::string LeggiPoco(const Crypta::File& f) {
   std::string letto(4096, '\0');
   size_t n = 0;
-  int err = 0;
-  struct stat st;
-  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) err = EISDIR;
-  while (err == 0 && n < letto.size()) {
-    const ssize_t r = ::read(fd, &letto[n], letto.size() - n);
-    if (r < 0 && errno == EINTR) continue;
-    if (r < 0) err = errno;
-    if (r <= 0) break;
-    n += static_cast<size_t>(r);
+  while (n < letto.size()) {
+    const std::optional<size_t> r = f.LeggiParte(&letto[n], letto.size() - n);
+    if (!r) {
+      if (SegnaleRicevuto() != 0) throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      continue;
+    }
+    if (*r == 0) break;
+    n += *r;
   }
-  ::close(fd);
-  if (err != 0) ErroreFile(MessaggioFile(path, "leggere", err));
   letto.resize(n);
   return letto;
 }
 
 }  // namespace
-
-std::string MessaggioFile(const std::string& nome, const char* azione, int err) {
-  return std::string("Impossibile ") + azione + " il file \"" + nome + "\": " + Causa(err) + ".";
-}
 
 int16_t LeggiBit(const std::string& testo) {
   if (testo == "1" || testo == "2" || testo == "4" || testo == "8")
@@ -99,27 +59,32 @@ std::string Chiave(const std::string& utf8) {
   return codici;
 }
 
-std::string ChiaveDa(const OpzioniChiave& o) {
+std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   if (o.conTesto && o.conFile)
     ErroreUso("Indicare la chiave con -k oppure con --key-file, non con entrambi.");
-  return Chiave(o.conFile ? PrimaRiga(LeggiPoco(o.file)) : o.testo);
+  if (!o.conFile) return Chiave(o.testo);
+  const Crypta::File f = Crypta::File::ApriFlusso(o.file);
+  // Reading the key there would take the payload's first bytes for it.
+  if (datiDaStandardInput && f.StessoFile(StandardInput()))
+    ErroreUso("Il file della chiave \"" + o.file +
+              "\" è lo standard input, che porta già i dati da nascondere.");
+  return Chiave(PrimaRiga(LeggiPoco(f)));
 }
 
-void ControllaFile(const std::string& path, bool scrittura) {
-  const char* azione = scrittura ? "aprire in scrittura" : "aprire";
-  const int fd = ::open(path.c_str(), (scrittura ? O_RDWR : O_RDONLY) | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) ErroreFile(MessaggioFile(path, azione, errno));
-  struct stat st;
-  const int esito = ::fstat(fd, &st);
-  const int err = errno;
-  ::close(fd);
-  if (esito != 0) ErroreFile(MessaggioFile(path, azione, err));
-  if (S_ISDIR(st.st_mode)) ErroreFile(MessaggioFile(path, azione, EISDIR));
-  if (!S_ISREG(st.st_mode)) ErroreFile(MessaggioFile(path, azione, EINVAL));
+Crypta::Analisi Carica(const std::string& path, int16_t Nbit) {
+  Crypta::Analisi a = Crypta::Analizza(path, Nbit);
+  if (a.esito == Crypta::Analisi::Esito::Illeggibile)
+    Crypta::ErroreFile(path, "aprire", a.errore);
+  if (!a.Accettata()) Rifiuta("Formato file non valido");
+  return a;
 }
 
-void CaricaHeader(const std::string& path, int16_t Nbit) {
-  if (!Crypta::LeggiHeader(path, Nbit)) Rifiuta("Formato file non valido");
+Crypta::Osservatore Osserva(Barra& barra) {
+  Crypta::Osservatore o;
+  o.Inizio = [&barra](int64_t L) { barra.Inizio(L); };
+  o.Avanzamento = [&barra](int figura) { barra.Figura(figura); };
+  o.Annullare = [] { return SegnaleRicevuto() != 0; };
+  return o;
 }
 
 std::string Numero(double valore) {
@@ -144,12 +109,22 @@ std::string NomeCarattere(char32_t c) {
 void ScriviUscita(std::string_view dati) {
   if (dati.empty()) return;
   if (std::fwrite(dati.data(), 1, dati.size(), stdout) != dati.size())
-    ErroreFile(std::string("Impossibile scrivere sullo standard output: ") + Causa(errno) + ".");
+    Crypta::ErroreFile("standard output", "scrivere", errno);
 }
 
 void ChiudiUscita() {
   if (std::fflush(stdout) != 0 || std::ferror(stdout))
-    ErroreFile(std::string("Impossibile scrivere sullo standard output: ") + Causa(errno) + ".");
+    Crypta::ErroreFile("standard output", "scrivere", errno);
+}
+
+const Crypta::File& StandardInput() {
+  static const Crypta::File f = Crypta::File::Descrittore(0, "standard input");
+  return f;
+}
+
+const Crypta::File& StandardOutput() {
+  static const Crypta::File f = Crypta::File::Descrittore(1, "standard output");
+  return f;
 }
 
 }  // namespace Cli

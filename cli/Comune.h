@@ -1,6 +1,6 @@
 // Pieces that the three commands share: reading the bit count and the key,
-// checking files before the engine sees them, the header check, and writing
-// to standard output.
+// analysing the carrier with the window's messages, the observer that links
+// an operation to the progress bar and to Ctrl-C, and standard output.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +8,12 @@
 #include <string>
 #include <string_view>
 
+#include "Operazioni.h"
+
 namespace Cli {
+
+class Barra;
+struct OpzioniChiave;
 
 constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
 
@@ -16,17 +21,17 @@ constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
 int16_t LeggiBit(const std::string& testo);
 
 // The key as the engine's character codes: at most kMaxChiave characters of
-// Windows-1252, else a usage error.
+// Windows-1252, else a usage error. A key file that is standard input, while
+// standard input carries the payload, is a usage error too.
 std::string Chiave(const std::string& utf8);
+std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput);
 
-// A regular file that can be opened (for writing too when `scrittura`);
-// otherwise a file error that names it.
-void ControllaFile(const std::string& path, bool scrittura);
-std::string MessaggioFile(const std::string& nome, const char* azione, int err);
+// The carrier's header at Nbit bits: a file that cannot be read is a file
+// error, one that is no carrier is refused with the window's message.
+Crypta::Analisi Carica(const std::string& path, int16_t Nbit);
 
-// Reads the carrier's header at Nbit bits; a file that is no carrier is refused
-// with the window's message.
-void CaricaHeader(const std::string& path, int16_t Nbit);
+// Progress to `barra`, and a stop when a signal came.
+Crypta::Osservatore Osserva(Barra& barra);
 
 // A header field as the info panel writes it: whole decimal digits.
 std::string Numero(double valore);
@@ -37,8 +42,12 @@ size_t Caratteri(std::string_view utf8);
 // "U+2713" for a character the conversion refused.
 std::string NomeCarattere(char32_t c);
 
-// Writes to standard output; a failed write is a file error.
+// Writes to standard output through stdio; a failed write is a file error.
 void ScriviUscita(std::string_view dati);
 void ChiudiUscita();
+
+// Standard input and output as the engine's files.
+const Crypta::File& StandardInput();
+const Crypta::File& StandardOutput();
 
 }  // namespace Cli

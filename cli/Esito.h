@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "Crypta.h"
+
 namespace Cli {
 
 enum Stato : int {
@@ -12,6 +14,7 @@ enum Stato : int {
   kRifiuto = 1,  // refused: the data or the carrier do not allow the operation
   kUso = 2,      // bad usage, or a file that cannot be read or written
 };
+constexpr int kSegnale = 128;  // plus the signal's number
 
 struct Uscita : std::runtime_error {
   Uscita(Stato s, const std::string& messaggio) : std::runtime_error(messaggio), stato(s) {}
@@ -24,8 +27,9 @@ struct Uscita : std::runtime_error {
 [[noreturn]] inline void ErroreUso(const std::string& messaggio) {
   throw Uscita(kUso, messaggio);
 }
-[[noreturn]] inline void ErroreFile(const std::string& messaggio) {
-  throw Uscita(kUso, messaggio);
-}
+
+// The status for an engine error, from its kind; a stop asked by a signal is
+// 128 + the signal's number, as a shell reports a program the signal ended.
+int StatoDi(const Crypta::Errore& e);
 
 }  // namespace Cli

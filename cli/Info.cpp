@@ -5,7 +5,6 @@
 
 #include "Comandi.h"
 #include "Comune.h"
-#include "Crypta.h"
 #include "Esito.h"
 
 namespace Cli {
@@ -22,10 +21,7 @@ void Riga(const std::string& didascalia, const std::string& valore) {
 
 void Info(const OpzioniInfo& o) {
   const int16_t Nbit = LeggiBit(o.bit);
-  ControllaFile(o.bitmap, false);
-  CaricaHeader(o.bitmap, Nbit);
-
-  const Crypta::Intestazione& h = Crypta::BmpHeader;
+  const Crypta::Intestazione h = Carica(o.bitmap, Nbit).campi;
   Riga("Dimensione File (Bytes):", Numero(h.DimensioneFile));
   Riga("Offset:", Numero(h.OffsetDati));
   Riga("Lunghezza Header:", Numero(h.LunghezzaHeader));

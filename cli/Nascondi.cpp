@@ -1,12 +1,9 @@
 // The hide command: the window's checks on the carrier and the payload, then
-// one call of the engine, in place or on a new copy of the carrier.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
+// one hide of the engine, in place or into a new copy of the carrier.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -14,9 +11,8 @@
 #include "Barra.h"
 #include "Comandi.h"
 #include "Comune.h"
-#include "Crypta.h"
 #include "Esito.h"
-#include "FileTemporanei.h"
+#include "Segnali.h"
 #include "Testo.h"
 
 namespace Cli {
@@ -26,86 +22,68 @@ namespace {
 constexpr size_t kMaxStringa = 65536;  // the window's string box holds no more
 const char* const kTroppoGrande = "Attenzione !!\nFile troppo grande";
 
-// What goes to the engine: the codes of a text, or the path of a file.
-struct Carico {
-  std::string dati;
-  bool testo = true;
-  int32_t lunghezza = 0;
-  std::optional<FileDaRimuovere> temporaneo;  // standard input, spooled
+// What goes to the engine: the codes of a text, or an open file.
+struct Dati {
+  std::string codici;
+  std::optional<Crypta::File> file;
+  int64_t lunghezza = 0;
+  Crypta::Carico Carico() const {
+    return file ? Crypta::Carico::DiAperto(*file) : Crypta::Carico::DiByte(codici);
+  }
 };
 
-Carico DaTesto(const std::string& utf8, double capienza) {
-  Carico c;
+Dati DaTesto(const std::string& utf8, double capienza) {
+  Dati d;
   char32_t errato = 0;
   // Lines end in CR LF in the carrier, as a Windows text box holds them.
-  if (!Crypta::Utf8ACodici(Crypta::CapoCRLF(utf8), c.dati, &errato))
+  if (!Crypta::Utf8ACodici(Crypta::CapoCRLF(utf8), d.codici, &errato))
     Rifiuta("La stringa contiene un carattere che non si può nascondere (" + NomeCarattere(errato) +
             ").");
   if (Caratteri(utf8) > kMaxStringa)
     Rifiuta("La stringa è troppo lunga: al massimo " + std::to_string(kMaxStringa) + " caratteri.");
-  if (double(c.dati.size()) > capienza)
-    Rifiuta("La stringa è troppo lunga: occupa " + std::to_string(c.dati.size()) +
+  if (double(d.codici.size()) > capienza)
+    Rifiuta("La stringa è troppo lunga: occupa " + std::to_string(d.codici.size()) +
             " byte, la bitmap ne contiene al massimo " + Numero(capienza) + ".");
-  c.lunghezza = static_cast<int32_t>(c.dati.size());
-  return c;
+  d.lunghezza = int64_t(d.codici.size());
+  return d;
 }
 
 // The window's rule: the name (without its folder) and the content together
-// must stay below the capacity, though only the content is hidden.
-Carico DaFile(const std::string& path, double capienza) {
-  ControllaFile(path, false);
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) ErroreFile(MessaggioFile(path, "leggere", errno));
+// must stay below the capacity, though only the content is hidden. The file
+// stays open from the check to the hide.
+Dati DaFile(const std::string& path, double capienza) {
+  Dati d;
+  d.file.emplace(Crypta::File::Apri(path, Crypta::File::Modo::Lettura));
   const size_t barra = path.find_last_of('/');
   const std::string nome = barra == std::string::npos ? path : path.substr(barra + 1);
-  const int64_t dimensione = st.st_size;
-  const double necessari = double(Caratteri(nome)) + double(dimensione);
-  if (dimensione > std::numeric_limits<int32_t>::max() || necessari >= capienza)
+  d.lunghezza = d.file->Dimensione();
+  if (d.lunghezza > std::numeric_limits<int32_t>::max() ||
+      double(Caratteri(nome)) + double(d.lunghezza) >= capienza)
     Rifiuta(kTroppoGrande);
-  Carico c;
-  c.dati = path;
-  c.testo = false;
-  c.lunghezza = static_cast<int32_t>(dimensione);
-  return c;
+  return d;
 }
 
-// Standard input has no name, so its bytes may fill the capacity. It is
-// spooled to a temporary file, which the engine reads like any payload file,
-// and reading stops one byte past the capacity.
-Carico DaStandardInput(double capienza) {
+// Standard input has no name, so its bytes may fill the capacity. It is held
+// in a file that nothing can see and that vanishes with the process however
+// it ends; reading stops one byte past the capacity.
+Dati DaStandardInput(double capienza) {
   const int64_t limite =
       static_cast<int64_t>(std::min<double>(capienza, std::numeric_limits<int32_t>::max()));
-  Carico c;
-  c.temporaneo.emplace(CreaTemporaneo());
-  const std::string& path = c.temporaneo->Path();
-  const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) ErroreFile(MessaggioFile(path, "scrivere", errno));
+  const char* tmp = std::getenv("TMPDIR");
+  Dati d;
+  d.file.emplace(Crypta::File::Temporaneo(tmp && *tmp ? tmp : "/tmp"));
   std::vector<char> blocco(size_t{1} << 20);
-  int64_t totale = 0;
-  int err = 0;
-  while (err == 0 && totale <= limite) {
-    const ssize_t letti = ::read(STDIN_FILENO, blocco.data(), blocco.size());
-    if (letti < 0 && errno == EINTR) continue;
-    if (letti < 0) {
-      err = errno;
-      break;
-    }
-    if (letti == 0) break;
-    for (ssize_t scritti = 0; err == 0 && scritti < letti;) {
-      const ssize_t r = ::write(fd, blocco.data() + scritti, static_cast<size_t>(letti - scritti));
-      if (r < 0 && errno != EINTR) err = errno;
-      if (r > 0) scritti += r;
-    }
-    totale += letti;
+  while (d.lunghezza <= limite) {
+    if (SegnaleRicevuto() != 0)
+      throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+    const std::optional<size_t> letti = StandardInput().LeggiParte(blocco.data(), blocco.size());
+    if (!letti) continue;  // a signal: seen above
+    if (*letti == 0) break;
+    d.file->ScriviA(d.lunghezza, blocco.data(), *letti);
+    d.lunghezza += int64_t(*letti);
   }
-  const bool chiuso = ::close(fd) == 0;
-  if (err == 0 && !chiuso) err = errno;
-  if (err != 0) ErroreFile(MessaggioFile(path, "scrivere", err));
-  if (totale > limite) Rifiuta(kTroppoGrande);
-  c.dati = path;
-  c.testo = false;
-  c.lunghezza = static_cast<int32_t>(totale);
-  return c;
+  if (d.lunghezza > limite) Rifiuta(kTroppoGrande);
+  return d;
 }
 
 }  // namespace
@@ -117,32 +95,29 @@ void Nascondi(const OpzioniNascondi& o) {
               "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
-  const std::string chiave = ChiaveDa(o.chiave);
-  struct stat st;
-  if (o.conCopia && ::lstat(o.copia.c_str(), &st) == 0)
-    ErroreFile("Il file \"" + o.copia + "\" esiste già: non viene sovrascritto.");
+  const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
+  // Before standard input is read: a copy never replaces a file.
+  if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
 
-  // In place, the carrier must take writes; a copy only needs it readable.
-  ControllaFile(o.bitmap, !o.conCopia);
-  CaricaHeader(o.bitmap, Nbit);
-  const double capienza = Crypta::BmpHeader.BytesUtilizzabili;
-  const double offset = Crypta::BmpHeader.OffsetDati;
+  const Crypta::Analisi a = Carica(o.bitmap, Nbit);
+  if (a.Compressa())
+    Rifiuta("Formato file non valido\nLa bitmap non può accogliere dati: " + a.Perche() + ".");
+  const double capienza = a.campi.BytesUtilizzabili;
   if (!(capienza > 0)) Rifiuta("Bitmap di dimensioni insufficienti");
 
-  const Carico carico = o.conTesto  ? DaTesto(o.testo, capienza)
-                        : o.conFile ? DaFile(o.file, capienza)
-                                    : DaStandardInput(capienza);
-
-  std::optional<FileDaRimuovere> copia;
-  if (o.conCopia) copia.emplace(CreaCopia(o.bitmap, o.copia));
-  const std::string& destinazione = copia ? copia->Path() : o.bitmap;
-  {
-    Barra barra("Nascondo", carico.lunghezza, Crypta::Finestra.TxtPerc2);
-    Crypta::CryptBitmap(destinazione, offset, carico.lunghezza, carico.dati, carico.testo, chiave,
-                        Nbit);
-    barra.Completa();
-  }
-  if (copia) copia->Tieni();
+  const Dati dati = o.conTesto  ? DaTesto(o.testo, capienza)
+                    : o.conFile ? DaFile(o.file, capienza)
+                                : DaStandardInput(capienza);
+  Crypta::Richiesta r;
+  r.carrier = o.bitmap;
+  r.Nbit = Nbit;
+  r.chiave = chiave;
+  r.carico = dati.Carico();
+  r.lunghezza = dati.lunghezza;
+  if (o.conCopia) r.copia = o.copia;
+  Barra barra("Nascondo");
+  barra.Inizio(dati.lunghezza);
+  Crypta::Nascondi(r, Osserva(barra));
 }
 
 }  // namespace Cli

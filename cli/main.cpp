@@ -8,8 +8,8 @@
 #include "Comandi.h"
 #include "Crypta.h"
 #include "Esito.h"
-#include "FileTemporanei.h"
 #include "Identita.h"
+#include "Segnali.h"
 
 namespace {
 
@@ -80,7 +80,7 @@ CLI::Option* Bitmap(CLI::App& c, std::string& bitmap) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Cli::InstallaPulizia();
+  Cli::InstallaSegnali();
   CLI::App app{
       "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di "
       "una bitmap, mescolati con una chiave, e li estrae di nuovo.",
@@ -93,8 +93,9 @@ int main(int argc, char** argv) {
   app.require_subcommand(1);
   app.failure_message(ErroreArgomenti);
   app.footer(
-      "Stato di uscita: 0 riuscito, 1 rifiutato (per esempio \"False\"), "
-      "2 uso errato o errore su un file.");
+      "Stato di uscita: 0 riuscito, 1 rifiutato (per esempio \"False\", o la bitmap "
+      "in uso in un'altra operazione), 2 uso errato o errore su un file, 128 + N "
+      "interrotto dal segnale N (130 per Ctrl-C).");
 
   Cli::OpzioniInfo info;
   CLI::App* cInfo =
@@ -179,7 +180,7 @@ int main(int argc, char** argv) {
     return u.stato;
   } catch (const Crypta::Errore& e) {
     Messaggio(e.what());
-    return Cli::kUso;
+    return Cli::StatoDi(e);
   } catch (const std::bad_alloc&) {
     Messaggio("Memoria insufficiente.");
     return Cli::kUso;

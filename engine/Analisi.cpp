@@ -66,7 +66,7 @@ std::string Analisi::Perche() const {
   }
   if (Compressa())
     return "i pixel sono compressi (compressione " + std::to_string(Compressione()) +
-           "): i dati nascosti rovinerebbero l'immagine";
+           ") e i dati nascosti rovinerebbero l'immagine";
   return "";
 }
 

@@ -33,6 +33,12 @@ class File : public Accesso {
   // system cannot make a file without a name, it has a hidden one that the
   // handle removes on every way out).
   static File Anonimo(const std::string& path, unsigned permessi);
+  // A file for the process's own use in `cartella`, that nothing can see
+  // and that vanishes with the process however it ends.
+  static File Temporaneo(const std::string& cartella);
+  // Opens for reading whatever `path` is but a folder: a regular file, a
+  // pipe, a terminal.
+  static File ApriFlusso(const std::string& path);
   // A descriptor the process already holds (standard input or output); the
   // handle never closes it.
   static File Descrittore(int fd, std::string nome);

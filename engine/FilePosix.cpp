@@ -30,7 +30,6 @@ const char* Causa(int err) {
     case ENAMETOOLONG: return "percorso troppo lungo";
     case EIO: return "errore di lettura o scrittura sul disco";
     case EFBIG: return "file troppo grande";
-    case EEXIST: return "esiste già e non viene sovrascritto";
     case EPIPE: return "il lettore ha chiuso il flusso";
     case ENOMEM: return "memoria insufficiente";
     case EMFILE:
@@ -79,6 +78,7 @@ std::string Nascosto(const std::string& path) {
 }  // namespace
 
 std::string MessaggioErrore(const std::string& nome, const char* azione, int err) {
+  if (err == EEXIST) return "Il file \"" + nome + "\" esiste già: non viene sovrascritto.";
   return std::string("Impossibile ") + azione + " il file \"" + nome + "\": " + Causa(err) + ".";
 }
 
@@ -124,6 +124,33 @@ File File::Anonimo(const std::string& path, unsigned permessi) {
   f.anonimo_ = true;
   // The mode asked for, whatever the umask takes away.
   if (::fchmod(fd, modo) != 0) f.Fallito("creare", errno);
+  return f;
+}
+
+File File::Temporaneo(const std::string& cartella) {
+  int fd = ::open(cartella.c_str(), O_TMPFILE | O_RDWR | O_CLOEXEC, 0600);
+  if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    // The name goes again before a byte is written: a kill in between
+    // leaves at most an empty file.
+    std::string nome = cartella + "/.tavelin-XXXXXX";
+    fd = ::mkostemp(nome.data(), O_CLOEXEC);
+    if (fd >= 0) ::unlink(nome.c_str());
+  }
+  if (fd < 0) {
+    const int err = errno;
+    throw Errore("Impossibile creare un file temporaneo nella cartella \"" + cartella + "\": " +
+                     Causa(err) + ".",
+                 Genere::File, err);
+  }
+  return File(fd, "file temporaneo");
+}
+
+File File::ApriFlusso(const std::string& path) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) ErroreFile(path, "leggere", errno);
+  File f(fd, path);
+  struct stat st;
+  if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) f.Fallito("leggere", EISDIR);
   return f;
 }
 

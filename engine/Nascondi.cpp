@@ -97,9 +97,14 @@ void Nascondi(const Richiesta& r, const Osservatore& o) {
   p.dimensione = carrier.Dimensione();
   p.header = a.byte;
   const int64_t fine = p.inizio + (4 + L) * (8 / r.Nbit);
-  if (double(fine) > a.campi.DimensioneFile || fine > p.dimensione)
+  if (double(fine) > a.campi.DimensioneFile)
     throw Errore("La bitmap \"" + r.carrier + "\" è troppo piccola per i dati da nascondere.",
                  Genere::TroppoGrande);
+  if (fine > p.dimensione)
+    throw Errore("La bitmap \"" + r.carrier +
+                     "\" è troppo piccola per i dati da nascondere: è più corta di quanto dichiara "
+                     "la sua intestazione.",
+                 Genere::File);
 
   Sorgente sorgente = dati.file ? Sorgente(*dati.file) : Sorgente(r.carico.byte);
   Avanzamento avanzamento(L, 1, o.Avanzamento);

@@ -56,7 +56,7 @@ TEST_F(Reveal, OutputIsNeverTheCarrier) {
   const Risultato r = Cli({"reveal", c, "-o", c});
   EXPECT_EQ(r.stato, 2);
   EXPECT_EQ(r.err,
-            "tavelin-cli: Il file di uscita \"" + c + "\" non può essere la bitmap stessa.\n");
+            "tavelin-cli: Il file di destinazione \"" + c + "\" è la bitmap di appoggio stessa.\n");
   EXPECT_EQ(Leggi(c), prima);
 }
 
