@@ -76,8 +76,9 @@ Dati DaStandardInput(double capienza) {
   while (d.lunghezza <= limite) {
     if (SegnaleRicevuto() != 0)
       throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+    if (!AttendiIngresso()) continue;  // a signal: seen above
     const std::optional<size_t> letti = StandardInput().LeggiParte(blocco.data(), blocco.size());
-    if (!letti) continue;  // a signal: seen above
+    if (!letti) continue;
     if (*letti == 0) break;
     d.file->ScriviA(d.lunghezza, blocco.data(), *letti);
     d.lunghezza += int64_t(*letti);

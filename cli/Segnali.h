@@ -11,4 +11,9 @@ void InstallaSegnali();
 // The signal that asked to stop, or 0.
 int SegnaleRicevuto();
 
+// Waits until standard input has something to read (or its end); false when
+// a signal came first. A signal that arrives just before the wait still ends
+// it, so no request to stop is ever missed while the program waits for input.
+bool AttendiIngresso();
+
 }  // namespace Cli

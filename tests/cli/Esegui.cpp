@@ -2,6 +2,9 @@
 
 #include <fcntl.h>
 #include <pty.h>
+#include <sched.h>
+#include <signal.h>
+#include <sys/ioctl.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -78,6 +81,76 @@ Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o) {
   Esito(status, r);
   if (!o.uscitaChiusa) r.out = Testo(dir / "out");
   r.err = Testo(dir / "err");
+  return r;
+}
+
+Processo::Processo(const std::vector<std::string>& argomenti,
+                   const std::map<std::string, std::string>& ambiente, bool ignoraHangup) {
+  std::string modello = (std::filesystem::temp_directory_path() / "tavelin-p-XXXXXX").string();
+  if (!::mkdtemp(modello.data())) throw std::runtime_error("mkdtemp");
+  cartella_ = modello;
+  std::vector<std::string> argv{TAVELIN_CLI};
+  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<std::string> env = Ambiente(ambiente);
+  std::vector<char*> pArgv = Puntatori(argv), pEnv = Puntatori(env);
+  int tubo[2];
+  if (::pipe2(tubo, O_CLOEXEC) != 0) throw std::runtime_error("pipe");
+  scrivi_ = tubo[1];
+  leggi_ = tubo[0];
+  posix_spawn_file_actions_t azioni;
+  posix_spawn_file_actions_init(&azioni);
+  posix_spawn_file_actions_adddup2(&azioni, tubo[0], 0);
+  posix_spawn_file_actions_addopen(&azioni, 1, (cartella_ + "/out").c_str(), O_WRONLY | O_CREAT, 0600);
+  posix_spawn_file_actions_addopen(&azioni, 2, (cartella_ + "/err").c_str(), O_WRONLY | O_CREAT, 0600);
+  // An ignored signal stays ignored across exec, as with nohup.
+  struct sigaction prima {}, ignora {};
+  ignora.sa_handler = SIG_IGN;
+  if (ignoraHangup) ::sigaction(SIGHUP, &ignora, &prima);
+  pid_t pid;
+  const int errore = posix_spawn(&pid, pArgv[0], &azioni, nullptr, pArgv.data(), pEnv.data());
+  if (ignoraHangup) ::sigaction(SIGHUP, &prima, nullptr);
+  posix_spawn_file_actions_destroy(&azioni);
+  if (errore != 0) throw std::runtime_error("posix_spawn " + argv[0]);
+  pid_ = pid;
+}
+
+Processo::~Processo() {
+  if (pid_ > 0) {
+    if (status_ < 0) ::kill(pid_, SIGKILL);
+    Fine();
+  }
+  std::error_code ec;
+  std::filesystem::remove_all(cartella_, ec);
+}
+
+bool Processo::Dai(const std::string& dati) {
+  for (size_t fatti = 0; fatti < dati.size();) {
+    const ssize_t n = ::write(scrivi_, dati.data() + fatti, dati.size() - fatti);
+    if (n < 0 && errno != EINTR) throw std::runtime_error("write");
+    if (n > 0) fatti += size_t(n);
+  }
+  // Not a timing: a condition the program's own read makes true, or its end.
+  for (int resto = 1; resto > 0;) {
+    if (::ioctl(leggi_, FIONREAD, &resto) != 0) throw std::runtime_error("FIONREAD");
+    if (resto > 0 && ::waitpid(pid_, &status_, WNOHANG) == pid_) return false;
+    ::sched_yield();
+  }
+  return true;
+}
+
+void Processo::Segnale(int s) { ::kill(pid_, s); }
+
+Risultato Processo::Fine() {
+  if (scrivi_ >= 0) ::close(scrivi_);
+  if (leggi_ >= 0) ::close(leggi_);
+  scrivi_ = leggi_ = -1;
+  while (status_ < 0 && ::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+  }
+  pid_ = -1;
+  Risultato r;
+  Esito(status_, r);
+  r.out = Testo(cartella_ + "/out");
+  r.err = Testo(cartella_ + "/err");
   return r;
 }
 

@@ -27,4 +27,28 @@ Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o = {});
 // The same on a pseudo-terminal: everything the terminal shows, and the status.
 Risultato CliSuTerminale(const std::vector<std::string>& argomenti);
 
+// A run the test steers: standard input is a pipe the test feeds, so that it
+// knows where the program is without any timing.
+class Processo {
+ public:
+  // `ignoraHangup`: started as nohup starts it, with SIGHUP ignored.
+  explicit Processo(const std::vector<std::string>& argomenti,
+                    const std::map<std::string, std::string>& ambiente = {},
+                    bool ignoraHangup = false);
+  ~Processo();
+  Processo(const Processo&) = delete;
+  Processo& operator=(const Processo&) = delete;
+
+  // Writes to its standard input and returns once the program has read it
+  // all (true) or has ended without (false).
+  bool Dai(const std::string& dati);
+  void Segnale(int s);
+  Risultato Fine();  // closes its standard input and waits for the end
+
+ private:
+  int pid_ = -1, scrivi_ = -1, leggi_ = -1;  // leggi_: our look at the pipe's unread bytes
+  int status_ = -1;                          // once it has ended
+  std::string cartella_;
+};
+
 }  // namespace prova

@@ -1,0 +1,134 @@
+// What the command line does when it is stopped or crowded: a signal undoes
+// the operation and gives 128 + N, a signal the parent ignored stays ignored,
+// standard input leaves no file behind, a carrier in use or a full disk never
+// ends in a false success, a key file cannot be the payload's own stream.
+#include <signal.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+
+#include "Banco.h"
+#include "Operazioni.h"
+
+namespace prova {
+namespace {
+
+using Interruzioni = Banco;
+
+TEST_F(Interruzioni, ASignalStopsTheHideAndExitsWith128PlusItsNumber) {
+  const std::string tmp = dir / "tmp";
+  ASSERT_EQ(::mkdir(tmp.c_str(), 0700), 0);
+  const std::string c = Carrier(10000);
+  const Byte prima = Leggi(c);
+  for (const int s : {SIGINT, SIGTERM, SIGHUP}) {
+    Processo p({"hide", c, "-", "-b", "8"}, {{"TMPDIR", tmp}});
+    ASSERT_TRUE(p.Dai("una parte del segreto"));
+    // Held where nothing can see it, even while it is being read.
+    EXPECT_TRUE(std::filesystem::is_empty(tmp));
+    p.Segnale(s);
+    // It stops waiting for its input at once: what comes after is never read.
+    EXPECT_FALSE(p.Dai("altro"));
+    const Risultato r = p.Fine();
+    EXPECT_EQ(r.stato, 128 + s) << r.err;
+    EXPECT_EQ(r.err, "tavelin-cli: Operazione interrotta.\n");
+    EXPECT_EQ(Leggi(c), prima);
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(tmp));
+}
+
+TEST_F(Interruzioni, AHangupThatTheParentIgnoredStaysIgnored) {
+  const std::string c = Carrier(1000);
+  Processo p({"hide", c, "-", "-k", "k"}, {}, true);
+  ASSERT_TRUE(p.Dai("cia"));
+  p.Segnale(SIGHUP);
+  ASSERT_TRUE(p.Dai("o"));
+  const Risultato r = p.Fine();
+  EXPECT_EQ(r.stato, 0) << r.err;
+  EXPECT_EQ(Cli({"reveal", c, "-t", "-k", "k"}).out, "ciao");
+}
+
+TEST_F(Interruzioni, AKeyFileThatIsThePayloadsStreamIsRefused) {
+  const std::string c = Carrier(1000);
+  const Byte prima = Leggi(c);
+  Opzioni o;
+  o.ingresso = "chiave\ndati";
+  const Risultato r = Cli({"hide", c, "-", "--key-file", "/dev/stdin"}, o);
+  EXPECT_EQ(r.stato, 2);
+  EXPECT_NE(r.err.find("è lo standard input"), std::string::npos) << r.err;
+  EXPECT_EQ(Leggi(c), prima);
+}
+
+TEST_F(Interruzioni, ACarrierInUseIsRefusedWithStatus1) {
+  const std::string c = Carrier();
+  ASSERT_EQ(Cli({"hide", c, "-t", "prima"}).stato, 0);
+  const Byte prima = Leggi(c);
+  const Crypta::File altro = Crypta::File::Apri(c, Crypta::File::Modo::LetturaScrittura);
+  ASSERT_TRUE(altro.Blocca(Crypta::File::Blocco::Esclusivo));
+  for (const std::vector<std::string>& comando :
+       {std::vector<std::string>{"hide", c, "-t", "dopo"}, {"reveal", c, "-t"}}) {
+    const Risultato r = Cli(comando);
+    EXPECT_EQ(r.stato, 1) << comando[0];
+    EXPECT_NE(r.err.find("è in uso in un'altra operazione"), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Leggi(c), prima);
+}
+
+TEST_F(Interruzioni, NewFilesKeepTheCarriersModeOrArePrivate) {
+  const std::string c = Carrier();
+  ::chmod(c.c_str(), 0640);
+  const std::string copia = dir / "copia.bmp", uscita = dir / "uscita";
+  ASSERT_EQ(Cli({"hide", c, "-t", "x", "-o", copia}).stato, 0);
+  ASSERT_EQ(Cli({"reveal", copia, "-o", uscita}).stato, 0);
+  struct stat st;
+  ASSERT_EQ(::stat(copia.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  ASSERT_EQ(::stat(uscita.c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
+// A file system of 4 MiB, mounted for the test and gone with it.
+class Disco {
+ public:
+  explicit Disco(const std::string& dove) : dove_(dove) {
+    std::filesystem::create_directory(dove_);
+    montato_ = ::mount("tmpfs", dove_.c_str(), "tmpfs", 0, "size=4m") == 0;
+  }
+  ~Disco() {
+    if (montato_) ::umount(dove_.c_str());
+  }
+  bool montato_;
+
+ private:
+  std::string dove_;
+};
+
+TEST_F(Interruzioni, AFullDiskNeverEndsInAFalseSuccess) {
+  const Disco disco(dir / "m");
+  if (!disco.montato_) GTEST_SKIP() << "mounting a tmpfs needs root in a mount namespace of its own";
+  // A sparse 30 MB carrier costs nothing until the hide fills it.
+  Bitmap b;
+  b.pixel = 0;
+  b.dimensione = 54 + (30u << 20);
+  const std::string c = Scrivi(dir, "m/c.bmp", b);
+  std::filesystem::resize_file(c, b.dimensione);
+  const std::string payload = File("payload", std::string(20u << 20, 'p'));
+  const Risultato r = Cli({"hide", c, "-f", payload, "-b", "8"});
+  EXPECT_EQ(r.stato, 2);
+  EXPECT_NE(r.err.find("spazio su disco esaurito"), std::string::npos) << r.err;
+  EXPECT_EQ(Cli({"reveal", c, "-o", dir / "out", "-b", "8"}).stato, 1);
+  EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+  std::filesystem::remove(c);
+
+  // A reveal onto it gives the output file back as it was, or leaves none.
+  const std::string grande = Carrier((4u + (5u << 20)) * 1);
+  Opzioni o;
+  o.ingresso = std::string(5u << 20, 'g');
+  ASSERT_EQ(Cli({"hide", grande, "-", "-b", "8"}, o).stato, 0);
+  const std::string esistente = File("m/esistente", "vecchio");
+  EXPECT_EQ(Cli({"reveal", grande, "-o", dir / "m/nuovo", "-b", "8"}).stato, 2);
+  EXPECT_EQ(Cli({"reveal", grande, "-o", esistente, "-b", "8"}).stato, 2);
+  EXPECT_FALSE(std::filesystem::exists(dir / "m/nuovo"));
+  EXPECT_EQ(Testo(esistente), "vecchio");
+}
+
+}  // namespace
+}  // namespace prova
