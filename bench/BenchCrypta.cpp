@@ -1,9 +1,12 @@
 // Hide and reveal a 32 MiB file at each bit count, against the plain-I/O floor
 // over the same bytes: reading the payload and reading and rewriting the
-// carrier region in 1 MiB blocks (hide), reading the carrier region and
-// writing the payload (reveal). Prints each operation's ratio to its floor.
+// carrier region in 1 MiB blocks, then the flush to the device that a hide
+// needs before its last byte (hide); reading the carrier region and writing
+// the payload (reveal). Prints each operation's ratio to its floor.
 //
 // TAVELIN_BENCH_DIR picks the folder for the files (default: the temp folder).
+// TAVELIN_BENCH_FLUSH=1 adds what the flush itself costs: writing 18 MiB and
+// 1 GiB of a carrier with and without it.
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -93,9 +96,27 @@ void BM_PavimentoCrypt(benchmark::State& state) {
       if (::pread(c, blocco.data(), k, kOffset + pos) != ssize_t(k)) std::abort();
       if (::pwrite(c, blocco.data(), k, kOffset + pos) != ssize_t(k)) std::abort();
     }
+    ::fdatasync(c);
     ::close(c);
   }
   state.SetBytesProcessed(state.iterations() * kPayload);
+}
+
+// Rewrites `MiB` of a carrier of that size, then flushes it or not.
+void BM_Flush(benchmark::State& state) {
+  const int64_t n = state.range(0) << 20;
+  const bool flush = state.range(1) != 0;
+  const std::string path = Percorso("flush" + std::to_string(state.range(0)));
+  if (!std::filesystem::exists(path)) ScriviFile(path, n, 5);
+  std::vector<char> blocco(kBlocco, 'f');
+  for (auto _ : state) {
+    const int c = ::open(path.c_str(), O_RDWR);
+    for (int64_t pos = 0; pos < n; pos += int64_t(kBlocco))
+      if (::pwrite(c, blocco.data(), kBlocco, pos) != ssize_t(kBlocco)) std::abort();
+    if (flush) ::fdatasync(c);
+    ::close(c);
+  }
+  state.SetBytesProcessed(state.iterations() * n);
 }
 
 void BM_DeCrypt(benchmark::State& state) {
@@ -177,6 +198,14 @@ class Rapporti : public benchmark::ConsoleReporter {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
+  if (const char* f = std::getenv("TAVELIN_BENCH_FLUSH"); f && *f == '1')
+    for (const int64_t mib : {18, 1024})
+      for (const int64_t flush : {0, 1})
+        benchmark::RegisterBenchmark("BM_Flush", BM_Flush)
+            ->Args({mib, flush})
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(mib > 100 ? 2 : 10)
+            ->Repetitions(3);
   Rapporti reporter;
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
