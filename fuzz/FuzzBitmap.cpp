@@ -1,6 +1,6 @@
 // The fuzz target: arbitrary bytes as a carrier file, read by LeggiHeader and
 // revealed by DeCryptBitmap in text and file mode at 1, 2, 4 and 8 bits, each
-// outcome held against the model in Riferimento.h; then a hide into a copy
+// outcome held against the model in tests/modello; then a hide into a copy
 // and its reveal. Crypta::Errore is an expected outcome where the model says
 // so; any other exception, a wrong result, a changed carrier, a stray output
 // file or a window left disabled aborts.
@@ -19,12 +19,12 @@
 #include <vector>
 
 #include "Crypta.h"
-#include "Riferimento.h"
+#include "Modello.h"
 
 namespace fs = std::filesystem;
-using fuzz::Byte;
-using fuzz::HeaderAtteso;
-using fuzz::RivelazioneAttesa;
+using modello::Byte;
+using modello::HeaderAtteso;
+using modello::RivelazioneAttesa;
 
 namespace {
 
@@ -89,7 +89,7 @@ struct Finestra {
 void VerificaHeader(const Byte& dati, const std::string& path, int nbit) {
   const Crypta::Intestazione prima = Crypta::BmpHeader;
   const bool ok = Crypta::LeggiHeader(path, int16_t(nbit));
-  const HeaderAtteso h = fuzz::Header(dati, nbit);
+  const HeaderAtteso h = modello::Header(dati, nbit);
   const Crypta::Intestazione& r = Crypta::BmpHeader;
   const bool accettato = h.fase == HeaderAtteso::Accettato;
   Verifica(ok == accettato, "LeggiHeader result", nbit);
@@ -102,13 +102,13 @@ void VerificaHeader(const Byte& dati, const std::string& path, int nbit) {
                (h.fase >= HeaderAtteso::Lunghezza ? h.lunghezza : prima.LunghezzaHeader),
            "LunghezzaHeader", nbit);
   const auto campo = [&](double letto, double vecchio, size_t pos, size_t n) {
-    return letto == (accettato ? fuzz::Valore(dati, pos, n) : vecchio);
+    return letto == (accettato ? modello::Valore(dati, pos, n) : vecchio);
   };
   Verifica(campo(r.Larghezza, prima.Larghezza, 18, 4), "Larghezza", nbit);
   Verifica(campo(r.Altezza, prima.Altezza, 22, 4), "Altezza", nbit);
   Verifica(campo(r.NumeroPiani, prima.NumeroPiani, 26, 2), "NumeroPiani", nbit);
   Verifica(campo(r.BitPerPixel, prima.BitPerPixel, 28, 2), "BitPerPixel", nbit);
-  Verifica(r.Compressione == (accettato ? std::to_string(uint32_t(fuzz::Valore(dati, 30, 4)))
+  Verifica(r.Compressione == (accettato ? std::to_string(uint32_t(modello::Valore(dati, 30, 4)))
                                         : prima.Compressione),
            "Compressione", nbit);
   Verifica(campo(r.GrandezzaBitmap, prima.GrandezzaBitmap, 34, 4), "GrandezzaBitmap", nbit);
@@ -140,7 +140,7 @@ void VerificaFinestra(const Finestra& f, const RivelazioneAttesa& r, bool rivela
 
 void VerificaRivela(const Byte& dati, const std::string& path, const std::string& chiave,
                     int nbit) {
-  const RivelazioneAttesa r = fuzz::Rivelazione(dati, nbit, fuzz::Maschera(chiave));
+  const RivelazioneAttesa r = modello::Rivelazione(dati, nbit, modello::Maschera(chiave));
   const bool dati_ = r.esito == RivelazioneAttesa::Dati;
   Finestra f;
 
@@ -181,7 +181,7 @@ void VerificaRivela(const Byte& dati, const std::string& path, const std::string
 // tab would after reading its header, and reveals it again. A payload that
 // does not fit must be refused with the copy untouched.
 void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
-  const HeaderAtteso h = fuzz::Header(dati, nbit);
+  const HeaderAtteso h = modello::Header(dati, nbit);
   if (h.fase != HeaderAtteso::Accettato) return;
   const int64_t L = h.capienza < 0 ? 0 : std::min<int64_t>(int64_t(h.capienza), 64);
   std::string payload;
@@ -189,14 +189,14 @@ void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
   const std::string copia = Dir() / "copia.bmp";
   Scrivi(copia, dati);
 
-  const int64_t fine = fuzz::FineFlusso(h.offset, L, nbit);
+  const int64_t fine = modello::FineFlusso(h.offset, L, nbit);
   const bool entra = double(fine) <= h.dimensione && fine <= int64_t(dati.size());
   // A stream that starts inside the 54 header bytes would rewrite fields that
   // its own reveal reads back: such a hide is refused.
   const auto inizio = int64_t(h.offset);
   const bool sullHeader = inizio < 54;
   // Compressed pixels (every code but none and bit fields) take no hide.
-  const auto compressione = uint32_t(fuzz::Valore(dati, 30, 4));
+  const auto compressione = uint32_t(modello::Valore(dati, 30, 4));
   const bool compressa = compressione != 0 && compressione != 3;
   bool rifiutato = false;
   try {
@@ -215,7 +215,7 @@ void VerificaNascondi(const Byte& dati, const std::string& chiave, int nbit) {
              "hide changed a byte it must keep", nbit);
   }
   if (rifiutato) return;
-  const RivelazioneAttesa r = fuzz::Rivelazione(dopo, nbit, fuzz::Maschera(chiave));
+  const RivelazioneAttesa r = modello::Rivelazione(dopo, nbit, modello::Maschera(chiave));
   Verifica(r.esito == RivelazioneAttesa::Dati && r.dati == payload, "hidden stream", nbit);
   Verifica(Crypta::DeCryptBitmap(copia, chiave, int16_t(nbit), true, "") == payload,
            "round trip", nbit);

@@ -5,13 +5,12 @@ attese.txt, the outcome each one must have.
 Run it from anywhere: python3 tests/data/genera.py. Standard library only, and
 deterministic, so a second run reproduces the committed files byte for byte.
 
-Every case states its outcome by hand; a small model of the header reader and
-of the reveal, written from the file format, recomputes it and the script stops
-if the two disagree, so a slip in either one cannot reach attese.txt.
+Every case states its outcome by hand. The test of this folder holds both the
+engine and the tests' model of the format (tests/modello) against it, so a
+slip in the statement cannot pass unseen; this script only writes.
 """
 import os
 import struct
-import sys
 
 CARTELLA = os.path.dirname(os.path.abspath(__file__))
 
@@ -95,51 +94,6 @@ def con(payload, nbit=1, chiave="", lunghezza=None, **campi):
     return nascondi(dati, offset, flusso(payload, maschera(chiave), lunghezza), nbit)
 
 
-# ---------------------------------------------------------------- the model
-
-def le(dati, inizio, n):
-    """Little-endian number at a 0-based offset; bytes past the end count 0."""
-    return sum((dati[inizio + k] if inizio + k < len(dati) else 0) << (8 * k) for k in range(n))
-
-
-def leggi_header(dati, nbit):
-    """(accepted, TipoBitmap, capacity or None, offset)."""
-    tipo = TIPI.get(bytes(dati[:2]), "") if len(dati) >= 2 else ""
-    if not tipo:
-        return False, "", None, None
-    dimensione, offset = le(dati, 2, 4), le(dati, 10, 4)
-    if not dimensione > offset or le(dati, 14, 4) != 40:
-        return False, tipo, None, None
-    return True, tipo, ((dimensione - offset) * nbit - 32) // 8, offset
-
-
-def raccogli(dati, p, n, nbit):
-    """n stream bytes from the low nbit bits of the bytes from offset p."""
-    bits = "".join(format(dati[q] & ((1 << nbit) - 1), "0%db" % nbit)
-                   for q in range(p, p + n * 8 // nbit))
-    return bytes(int(bits[k:k + 8], 2) for k in range(0, len(bits), 8))
-
-
-def rivela(dati, nbit, chiave):
-    """'False', 'Errore' or the revealed bytes, as the reveal must give them."""
-    accettato, _, capienza, D = leggi_header(dati, nbit)
-    if not accettato or capienza < 0:
-        return "False"
-    passi = 8 // nbit
-    if D + 4 * passi > len(dati):
-        return "Errore"  # the carrier ends inside the length field
-    campo = struct.unpack(">I", raccogli(dati, D, 4, nbit))[0]
-    if campo >= 1 << 31:
-        return "False"
-    K = maschera(chiave)
-    L = campo ^ K
-    if L > capienza:  # a length equal to the capacity still fits
-        return "False"
-    if D + (4 + L) * passi > len(dati):
-        return "Errore"  # the header promises bytes that the file lacks
-    return bytes(b ^ K for b in raccogli(dati, D + 4 * passi, L, nbit))
-
-
 # ---------------------------------------------------------------- the cases
 
 VALIDO = con(b"Tavelin")          # 374 bytes, the stream ends at offset 142
@@ -155,7 +109,7 @@ CASI = {
     "valido_4bit.bmp": (con(b"Quattro bit", nbit=4), 4, "", True, BM, 36, b"Quattro bit"),
     "valido_8bit.bmp": (con(bytes(range(200, 256)) + bytes(100), nbit=8), 8, "", True, BM, 36,
                         bytes(range(200, 256)) + bytes(100)),
-    "bit_sbagliati.bmp": (con(b"Due bit letti a quattro", nbit=2), 4, "", True, BM, 36, None),
+    "bit_sbagliati.bmp": (con(b"Due bit letti a quattro", nbit=2), 4, "", True, BM, 36, "False"),
     "testo_False.bmp": (con(b"False"), 1, "", True, BM, 36, b"False"),
     "altezza_negativa.bmp": (con(b"Dall'alto", altezza=-10), 1, "", True, BM, 36, b"Dall'alto"),
     "rle_compressione_1.bmp": (con(b"RLE", bpp=8, compressione=1), 1, "", True, BM, 36, b"RLE"),
@@ -249,25 +203,12 @@ def main():
         "# The reveal is in text mode at Nbit with the key: False, Errore (Crypta::Errore"
         " thrown) or hex: and the revealed bytes.",
     ]
-    errori = []
     for nome, (dati, nbit, chiave, ok, tipo, capienza, atteso) in sorted(CASI.items()):
-        dati = bytes(dati)
-        m_ok, m_tipo, m_capienza, _ = leggi_header(dati, 1)
-        m_rivela = rivela(dati, nbit, chiave)
-        if atteso is None:  # noise that only the model can tell
-            atteso = m_rivela
-        if (m_ok, m_tipo, m_capienza, m_rivela) != (ok, tipo, capienza, atteso):
-            errori.append("%s: stated %r, model %r" % (nome, (ok, tipo, capienza, esito(atteso)),
-                                                       (m_ok, m_tipo, m_capienza,
-                                                        esito(m_rivela))))
-            continue
         with open(os.path.join(CARTELLA, nome), "wb") as f:
-            f.write(dati)
+            f.write(bytes(dati))
         righe.append('%s %s "%s" %s %d "%s" %s' % (nome, "True" if ok else "False", tipo,
                                                     "-" if capienza is None else capienza, nbit,
                                                     chiave, esito(atteso)))
-    if errori:
-        sys.exit("\n".join(errori))
     with open(os.path.join(CARTELLA, "attese.txt"), "w", newline="\n") as f:
         f.write("\n".join(righe) + "\n")
     print("%d file scritti in %s" % (len(CASI), CARTELLA))

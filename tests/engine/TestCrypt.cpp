@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include "Crypta.h"
-#include "Modello.h"
 #include "Supporto.h"
 
 using namespace prova;

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "Crypta.h"
+#include "Modello.h"
 
 namespace fs = std::filesystem;
 using Crypta::BmpHeader;
@@ -218,6 +219,25 @@ TEST_P(DatiFile, HeaderReaderGivesTheStatedVerdictAndKeepsLaterFields) {
             a.header ? std::to_string(uint32_t(Valore(prima, 30, 4))) : s.Compressione);
   EXPECT_EQ(h.ColoriImportanti, a.header ? Valore(prima, 50, 4) : s.ColoriImportanti);
   EXPECT_EQ(h.BytesUtilizzabili, a.capienza ? *a.capienza : s.BytesUtilizzabili);
+}
+
+// The stated outcome is a statement by hand; the model must come to it too,
+// so that a slip in either cannot pass unseen.
+TEST_P(DatiFile, TheModelComesToTheStatedOutcome) {
+  const Attesa& a = GetParam();
+  const Byte dati = Leggi(kDati / a.nome);
+  const modello::HeaderAtteso h = modello::Header(dati, 1);
+  EXPECT_EQ(h.fase == modello::HeaderAtteso::Accettato, a.header);
+  EXPECT_EQ(h.tipo, a.tipo);
+  if (a.capienza) {
+    EXPECT_EQ(h.capienza, *a.capienza);
+  }
+  const modello::RivelazioneAttesa r = modello::Rivelazione(dati, a.nbit, modello::Maschera(a.chiave));
+  switch (r.esito) {
+    case modello::RivelazioneAttesa::False: EXPECT_EQ(a.rivela, "False"); break;
+    case modello::RivelazioneAttesa::Errore: EXPECT_EQ(a.rivela, "Errore"); break;
+    case modello::RivelazioneAttesa::Dati: EXPECT_EQ("hex:" + DaHex(a.rivela.substr(4)), "hex:" + r.dati);
+  }
 }
 
 TEST_P(DatiFile, TextRevealGivesTheStatedOutcome) {

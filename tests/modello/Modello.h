@@ -1,6 +1,8 @@
-// A plain model of the header reader and of the reveal, written from the
-// file layout and working one bit at a time, that the fuzz target holds the
-// engine's block code against.
+// The one model of the carrier format for every test: the header reader, the
+// hidden-payload layout written and read one bit at a time, and the reveal's
+// outcome, spelled out with whole numbers from the file layout and sharing no
+// code with the engine. The engine tests, the data test and the fuzz target
+// hold the engine's block code against it.
 #pragma once
 
 #include <cstddef>
@@ -8,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace fuzz {
+namespace modello {
 
 using Byte = std::vector<uint8_t>;
 
@@ -38,4 +40,14 @@ RivelazioneAttesa Rivelazione(const Byte& dati, int nbit, uint8_t K);
 // The first carrier offset past the stream of a payload of L bytes.
 int64_t FineFlusso(double offset, int64_t L, int nbit);
 
-}  // namespace fuzz
+// Writes the length field (`lunghezza`, the payload's length unless given,
+// with its lowest byte XOR K) and the payload XOR K into the low nbit bits of
+// the carrier bytes from `offset` on; the upper bits stay.
+void Nascondi(Byte& carrier, size_t offset, const Byte& dati, uint8_t K, int nbit,
+              int64_t lunghezza = -1);
+// The stored length field (K applied) and n payload bytes from `offset`,
+// whatever the capacity says.
+Byte Raccogli(const Byte& carrier, size_t offset, size_t n, uint8_t K, int nbit,
+              int64_t* lunghezza);
+
+}  // namespace modello

@@ -1,8 +1,7 @@
-// The model: every rule spelled out with whole numbers, no shortcuts shared
-// with the engine.
-#include "Riferimento.h"
+// Every rule spelled out with whole numbers, no shortcuts shared with the engine.
+#include "Modello.h"
 
-namespace fuzz {
+namespace modello {
 
 namespace {
 
@@ -20,7 +19,7 @@ std::string Descrizione(const Byte& dati) {
 
 // n stream bytes from the low nbit bits of the carrier bytes from offset p,
 // one bit at a time, most significant first.
-std::string Raccogli(const Byte& dati, int64_t p, int64_t n, int nbit) {
+std::string Bit(const Byte& dati, int64_t p, int64_t n, int nbit) {
   std::string out;
   int bits = 0, byte = 0;
   for (int64_t q = p; int64_t(out.size()) < n; ++q) {
@@ -81,7 +80,7 @@ RivelazioneAttesa Rivelazione(const Byte& dati, int nbit, uint8_t K) {
     r.esito = RivelazioneAttesa::Errore;  // the file ends inside the length field
     return r;
   }
-  const std::string campo = Raccogli(dati, int64_t(h.offset), 4, nbit);
+  const std::string campo = Bit(dati, int64_t(h.offset), 4, nbit);
   uint64_t v = 0;
   for (const char c : campo) v = (v << 8) | uint8_t(c);
   if (v >= (uint64_t{1} << 31)) return r;
@@ -92,9 +91,39 @@ RivelazioneAttesa Rivelazione(const Byte& dati, int nbit, uint8_t K) {
     return r;
   }
   r.esito = RivelazioneAttesa::Dati;
-  r.dati = Raccogli(dati, int64_t(h.offset) + 4 * (8 / nbit), L, nbit);
+  r.dati = Bit(dati, int64_t(h.offset) + 4 * (8 / nbit), L, nbit);
   for (char& c : r.dati) c = char(uint8_t(c) ^ K);
   return r;
 }
 
-}  // namespace fuzz
+void Nascondi(Byte& carrier, size_t offset, const Byte& dati, uint8_t K, int nbit,
+              int64_t lunghezza) {
+  const uint32_t L = uint32_t(lunghezza < 0 ? int64_t(dati.size()) : lunghezza);
+  Byte flusso{uint8_t(L >> 24), uint8_t(L >> 16), uint8_t(L >> 8), uint8_t(L ^ K)};
+  for (const uint8_t b : dati) flusso.push_back(uint8_t(b ^ K));
+  size_t p = offset;
+  int libero = nbit;  // low bits of carrier byte p still to fill
+  for (const uint8_t b : flusso)
+    for (int bit = 7; bit >= 0; --bit) {
+      const int posizione = --libero;
+      carrier.at(p) = uint8_t((carrier.at(p) & ~(1 << posizione)) | (((b >> bit) & 1) << posizione));
+      if (libero == 0) {
+        ++p;
+        libero = nbit;
+      }
+    }
+}
+
+Byte Raccogli(const Byte& carrier, size_t offset, size_t n, uint8_t K, int nbit,
+              int64_t* lunghezza) {
+  const std::string campo = Bit(carrier, int64_t(offset), 4, nbit);
+  uint64_t v = 0;
+  for (const char c : campo) v = (v << 8) | uint8_t(c);
+  *lunghezza = int64_t(v ^ K);
+  const std::string dati = Bit(carrier, int64_t(offset) + 4 * (8 / nbit), int64_t(n), nbit);
+  Byte out;
+  for (const char c : dati) out.push_back(uint8_t(uint8_t(c) ^ K));
+  return out;
+}
+
+}  // namespace modello
