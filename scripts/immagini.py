@@ -1,12 +1,19 @@
 #!/usr/bin/env python3
-"""Draws Tavelin's own pictures: the 32 x 32 icon in 16 colours (PNG and ICO)
-and the maker's 257 x 72 logo (PNG). Standard library only, so the pictures
-can be remade anywhere. The output is committed: the icon and the logo the
-window shows in piattaforma/risorse/, the Windows icon in app/risorse/."""
+"""Draws Tavelin's own pictures: the 32 x 32 icon in 16 colours that the
+window shows, the same picture at every size a desktop asks for (PNG from 16
+to 256 pixels and a scalable SVG, from the shapes in disegno_icona.py), the
+Windows icon with all those sizes, and the maker's 257 x 72 logo. Standard
+library only, so the pictures can be remade anywhere. The output is
+committed: the window's icon and the logo in piattaforma/risorse/, the
+desktop icons in app/icone/, the Windows icon in app/risorse/."""
 import os
 import struct
 import sys
 import zlib
+
+import disegno_icona
+
+LATI = (16, 24, 32, 48, 64, 128, 256)  # the sizes desktops and Windows show
 
 # The sixteen colours of the icon; index 0 is the transparent background.
 TAVOLOZZA = [
@@ -147,8 +154,15 @@ def png_rgb(img):
             chunk(b"IDAT", zlib.compress(righe, 9)) + chunk(b"IEND", b""))
 
 
-def ico(px):
-    """A Windows icon: one 32 x 32 image, 4 bits per pixel, with its mask."""
+def png_rgba(img):
+    h, w = len(img), len(img[0])
+    righe = b"".join(b"\0" + b"".join(bytes(p) for p in r) for r in img)
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 6, 0, 0, 0)) +
+            chunk(b"IDAT", zlib.compress(righe, 9)) + chunk(b"IEND", b""))
+
+
+def bmp_16_colori(px):
+    """The 32 x 32 icon as a Windows icon image: 4 bits per pixel and its mask."""
     xor = b"".join(bytes((r[i] << 4) | r[i + 1] for i in range(0, 32, 2)) for r in reversed(px))
     maschera = b""
     for r in reversed(px):
@@ -158,18 +172,41 @@ def ico(px):
         maschera += struct.pack(">I", bits)
     tav = b"".join(bytes((b, g, r, 0)) for (r, g, b) in TAVOLOZZA)
     dib = struct.pack("<IiiHHIIiiII", 40, 32, 64, 1, 4, 0, len(xor) + len(maschera), 0, 0, 16, 0)
-    immagine = dib + tav + xor + maschera
-    return (struct.pack("<HHH", 0, 1, 1) +
-            struct.pack("<BBBBHHII", 32, 32, 16, 0, 1, 4, len(immagine), 6 + 16) + immagine)
+    return dib + tav + xor + maschera
+
+
+def ico(immagini):
+    """A Windows icon from (side, colours, bits per pixel, image) entries."""
+    testa = struct.pack("<HHH", 0, 1, len(immagini))
+    voci, corpo = b"", b""
+    inizio = 6 + 16 * len(immagini)
+    for lato, colori, bit, dati in immagini:
+        voci += struct.pack("<BBBBHHII", lato % 256, lato % 256, colori, 0, 1, bit, len(dati),
+                            inizio + len(corpo))
+        corpo += dati
+    return testa + voci + corpo
+
+
+def icone(px):
+    """Each desktop size: the 16-colour drawing at 32, where it was designed,
+    the shapes sampled anew at every other size."""
+    return {lato: png_tavolozza(px) if lato == 32 else png_rgba(disegno_icona.raster(lato))
+            for lato in LATI}
 
 
 def main():
     radice = sys.argv[1] if len(sys.argv) > 1 else os.path.join(
         os.path.dirname(os.path.abspath(__file__)), "..")
     px = icona()
-    for nome, dati in (("piattaforma/risorse/tavelin.png", png_tavolozza(px)),
-                       ("app/risorse/tavelin.ico", ico(px)),
-                       ("piattaforma/risorse/logo.png", png_rgb(logo()))):
+    png = icone(px)
+    windows = [(lato, 0, 32, png[lato]) if lato != 32 else (32, 16, 4, bmp_16_colori(px))
+               for lato in LATI]
+    file = [("piattaforma/risorse/tavelin.png", png_tavolozza(px)),
+            ("app/risorse/tavelin.ico", ico(windows)),
+            ("piattaforma/risorse/logo.png", png_rgb(logo())),
+            ("app/icone/tavelin.svg", disegno_icona.svg().encode())]
+    file += [("app/icone/tavelin-%d.png" % lato, png[lato]) for lato in LATI]
+    for nome, dati in file:
         percorso = os.path.join(radice, nome)
         os.makedirs(os.path.dirname(percorso), exist_ok=True)
         with open(percorso, "wb") as f:
