@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Builds Tavelin and starts the window program.
+# Builds the window program, and only what it needs, then starts it.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 . "$root/scripts/deps.sh"
-tavelin_install_deps
+tavelin_install_deps "${tavelin_deps_finestra[@]}"
 
-cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)"
+cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DTAVELIN_GUI=ON -DTAVELIN_CLI=OFF -DTAVELIN_TEST=OFF -DTAVELIN_BENCH=OFF >/dev/null
+cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)" --target tavelin
 if [ ! -x "$root/build/app/tavelin" ]; then
   echo "Il programma non è stato compilato: manca $root/build/app/tavelin (serve Qt 6 Widgets)." >&2
   exit 1

@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that building and testing Tavelin need, only
 # those that are missing. Sourced by the other scripts.
-tavelin_deps=(cmake make g++ libgtest-dev libbenchmark-dev libcli11-dev
-              qt6-base-dev qt6-translations-l10n fonts-liberation xvfb
-              xdotool imagemagick)
 
+# What the window program alone needs to build and run.
+tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
+# Everything else the whole build and its tests need: the command line, the
+# tests and benchmarks, the GUI tests' virtual screen, the manual pages and
+# the package.
+tavelin_deps=("${tavelin_deps_finestra[@]}" libgtest-dev libbenchmark-dev libcli11-dev
+              xvfb xdotool imagemagick scdoc dpkg-dev file)
+# The checkers that CI runs on the package and its desktop files.
+tavelin_deps_verifica=(lintian desktop-file-utils appstream)
+
+# Installs the packages named, or the whole build's list when none is named.
 tavelin_install_deps() {
-  local missing=() p
-  for p in "${tavelin_deps[@]}"; do
+  local voluti=("$@") missing=() p
+  [ ${#voluti[@]} -eq 0 ] && voluti=("${tavelin_deps[@]}")
+  for p in "${voluti[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0

@@ -12,7 +12,7 @@ mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
 cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)" >/dev/null
+cmake --build "$root/build" -j "$(nproc 2>/dev/null || echo 2)" --target tavelin >/dev/null
 program="$root/build/app/tavelin"
 [ -x "$program" ] || { echo "Il programma non è stato compilato: $program" >&2; exit 1; }
 
