@@ -12,8 +12,11 @@
 #include "FrmMain.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
+#include "Trova.h"
 
-inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 inline prova::Bitmap ConPixel(size_t pixel) {
   prova::Bitmap b;
@@ -21,8 +24,10 @@ inline prova::Bitmap ConPixel(size_t pixel) {
   return b;
 }
 
-class Banco : public QObject {
+class Banco : public QObject, public Controlli {
  protected:
+  QWidget* Finestra() const override { return w_.get(); }
+
   // For init() and cleanup(): the seam goes in before the window and out after it.
   void Apri() {
     dir_ = std::make_unique<prova::Cartella>();
@@ -43,13 +48,13 @@ class Banco : public QObject {
   // Chooses the hide carrier through "&Apri..." as the user would.
   void Scegli(const std::string& path) {
     seam_->Risposte.push_back(Q(path));
-    w_->CmdDirCrypt->click();
+    Pulsante("CmdDirCrypt")->click();
   }
 
   // Chooses the file to hide through "Apri..." in the source frame.
   void ScegliFile(const std::string& path) {
     seam_->Risposte.push_back(Q(path));
-    w_->Command1->click();
+    Pulsante("Command1")->click();
   }
 
   std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {

@@ -14,6 +14,7 @@
 #include "FrmMain.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
+#include "Trova.h"
 
 // A helper's failed check ends the test that called it.
 #define PASSO(chiamata)                     \
@@ -29,7 +30,7 @@ QString Q(const std::string& s) {
 }
 
 // The scroll bar position for a bit count: the top gives 8 bits, the bottom 1.
-int Barra(int nbit) {
+int Posizione(int nbit) {
   return nbit == 8 ? 0 : nbit == 4 ? 1 : nbit == 2 ? 2 : 3;
 }
 
@@ -57,8 +58,10 @@ std::string CodiciDi(const QString& testo) {
 
 }  // namespace
 
-class TestGiro : public QObject {
+class TestGiro : public QObject, public Controlli {
   Q_OBJECT
+
+  QWidget* Finestra() const override { return w_.get(); }
 
   std::unique_ptr<prova::Cartella> dir_;
   std::unique_ptr<PiattaformaProva> seam_;
@@ -95,66 +98,66 @@ class TestGiro : public QObject {
 
   // The bit count first: moving its scroll bar empties the tab's carrier.
   void ScegliCrypt(const std::string& carrier, int nbit) {
-    w_->SSTab1->setCurrentIndex(0);
-    w_->VScroll1->setValue(Barra(nbit));
-    QCOMPARE(w_->TxtBit->text(), QString::number(nbit));
+    Schede()->setCurrentIndex(0);
+    Barra("VScroll1")->setValue(Posizione(nbit));
+    QCOMPARE(Casella("TxtBit")->text(), QString::number(nbit));
     seam_->Risposte.push_back(Q(carrier));
-    QTest::mouseClick(w_->CmdDirCrypt, Qt::LeftButton);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(carrier));
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    QTest::mouseClick(Pulsante("CmdDirCrypt"), Qt::LeftButton);
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(carrier));
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
     PASSO(Fatto());
   }
 
   void Chiave(const QString& chiave) {
-    w_->TxtKey->clear();
-    Digita(w_->TxtKey, chiave);
-    QCOMPARE(w_->TxtKey->text(), chiave);
+    Casella("TxtKey")->clear();
+    Digita(Casella("TxtKey"), chiave);
+    QCOMPARE(Casella("TxtKey")->text(), chiave);
   }
 
   void Crypt() {
-    QVERIFY(w_->CmdCrypt->isEnabled());
-    QTest::mouseClick(w_->CmdCrypt, Qt::LeftButton);
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
+    QTest::mouseClick(Pulsante("CmdCrypt"), Qt::LeftButton);
     PASSO(Fatto());
   }
 
   void NascondiTesto(const QString& testo, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(0);
-    QTest::mouseClick(w_->Option3, Qt::LeftButton);
-    QVERIFY(w_->Option3->isChecked());
-    w_->TxtString->clear();
-    Digita(w_->TxtString, testo);
-    QCOMPARE(w_->TxtString->text(), testo);
+    Schede()->setCurrentIndex(0);
+    QTest::mouseClick(Opzione("Option3"), Qt::LeftButton);
+    QVERIFY(Opzione("Option3")->isChecked());
+    Multiriga("TxtString")->clear();
+    Digita(Multiriga("TxtString"), testo);
+    QCOMPARE(Multiriga("TxtString")->text(), testo);
     PASSO(Chiave(chiave));
     PASSO(Crypt());
   }
 
   void NascondiFile(const std::string& file, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(0);
-    QTest::mouseClick(w_->Option4, Qt::LeftButton);
-    QVERIFY(w_->Option4->isChecked());
+    Schede()->setCurrentIndex(0);
+    QTest::mouseClick(Opzione("Option4"), Qt::LeftButton);
+    QVERIFY(Opzione("Option4")->isChecked());
     seam_->Risposte.push_back(Q(file));
-    QTest::mouseClick(w_->Command1, Qt::LeftButton);
-    QCOMPARE(w_->TxtSelFile->text(), Q(file));
+    QTest::mouseClick(Pulsante("Command1"), Qt::LeftButton);
+    QCOMPARE(Casella("TxtSelFile")->text(), Q(file));
     PASSO(Chiave(chiave));
     PASSO(Crypt());
   }
 
   void ScegliDeCrypt(const std::string& carrier) {
-    w_->SSTab1->setCurrentIndex(1);
+    Schede()->setCurrentIndex(1);
     seam_->Risposte.push_back(Q(carrier));
-    QTest::mouseClick(w_->CmdDirDeCrypt, Qt::LeftButton);
-    QCOMPARE(w_->TxtDirDeCrypt->text(), Q(carrier));
-    QVERIFY(w_->CmdDeCrypt->isEnabled());
+    QTest::mouseClick(Pulsante("CmdDirDeCrypt"), Qt::LeftButton);
+    QCOMPARE(Casella("TxtDirDeCrypt")->text(), Q(carrier));
+    QVERIFY(Pulsante("CmdDeCrypt")->isEnabled());
     PASSO(Fatto());
   }
 
   void DeCrypt(int nbit, const QString& chiave) {
-    w_->VScroll2->setValue(Barra(nbit));
-    QCOMPARE(w_->TxtBt->text(), QString::number(nbit));
-    w_->Text3->clear();
-    Digita(w_->Text3, chiave);
-    QCOMPARE(w_->Text3->text(), chiave);
-    QTest::mouseClick(w_->CmdDeCrypt, Qt::LeftButton);
+    Barra("VScroll2")->setValue(Posizione(nbit));
+    QCOMPARE(Casella("TxtBt")->text(), QString::number(nbit));
+    Casella("Text3")->clear();
+    Digita(Casella("Text3"), chiave);
+    QCOMPARE(Casella("Text3")->text(), chiave);
+    QTest::mouseClick(Pulsante("CmdDeCrypt"), Qt::LeftButton);
     PASSO(Fatto());
   }
 
@@ -165,22 +168,22 @@ class TestGiro : public QObject {
 
   // What the reveal shows is left in Text1.
   void RivelaTesto(int nbit, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(1);
-    QTest::mouseClick(w_->Option5, Qt::LeftButton);
-    QVERIFY(w_->Option5->isChecked());
+    Schede()->setCurrentIndex(1);
+    QTest::mouseClick(Opzione("Option5"), Qt::LeftButton);
+    QVERIFY(Opzione("Option5")->isChecked());
     PASSO(DeCrypt(nbit, chiave));
   }
 
   // Into `nome` in the test's folder, typed over the defaults of "&File".
   void RivelaFile(int nbit, const QString& chiave, const QString& nome) {
-    w_->SSTab1->setCurrentIndex(1);
-    QTest::mouseClick(w_->Option6, Qt::LeftButton);
-    QVERIFY(w_->Option6->isChecked());
-    w_->Text5->clear();
-    Digita(w_->Text5, nome);
-    w_->Text4->clear();
-    Digita(w_->Text4, Cartella());
-    QCOMPARE(w_->Text4->text(), Cartella());
+    Schede()->setCurrentIndex(1);
+    QTest::mouseClick(Opzione("Option6"), Qt::LeftButton);
+    QVERIFY(Opzione("Option6")->isChecked());
+    Casella("Text5")->clear();
+    Digita(Casella("Text5"), nome);
+    Casella("Text4")->clear();
+    Digita(Casella("Text4"), Cartella());
+    QCOMPARE(Casella("Text4")->text(), Cartella());
     PASSO(DeCrypt(nbit, chiave));
   }
 
@@ -221,7 +224,7 @@ class TestGiro : public QObject {
 
     PASSO(ScegliDeCrypt(c));
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), kTesto);
+    QCOMPARE(Multiriga("Text1")->text(), kTesto);
     QVERIFY(prova::Leggi(c) == nascosto);
   }
 
@@ -242,7 +245,7 @@ class TestGiro : public QObject {
     PASSO(ScegliDeCrypt(c));
     PASSO(RivelaFile(nbit, kChiave, QStringLiteral("uscita.bin")));
     QCOMPARE(prova::Leggi(*dir_ / "uscita.bin"), dati);
-    QCOMPARE(w_->Text1->text(), QString());
+    QCOMPARE(Multiriga("Text1")->text(), QString());
   }
 
   // --- the key and the bit count ------------------------------------------
@@ -271,9 +274,9 @@ class TestGiro : public QObject {
     const QString altra = kChiave + QLatin1Char('x');
     if (testo) {
       PASSO(RivelaTesto(2, rovescio));
-      QCOMPARE(w_->Text1->text(), kTesto);
+      QCOMPARE(Multiriga("Text1")->text(), kTesto);
       PASSO(RivelaTesto(2, altra));
-      QVERIFY(w_->Text1->text() != kTesto);
+      QVERIFY(Multiriga("Text1")->text() != kTesto);
     } else {
       PASSO(RivelaFile(2, rovescio, QStringLiteral("rovescio.bin")));
       QCOMPARE(prova::Leggi(*dir_ / "rovescio.bin"), dati);
@@ -293,10 +296,10 @@ class TestGiro : public QObject {
     for (const int altro : {1, 2, 4, 8}) {
       if (altro == nbit) continue;
       PASSO(RivelaTesto(altro, kChiave));
-      QVERIFY2(w_->Text1->text() != kTesto, qPrintable(QString::number(altro)));
+      QVERIFY2(Multiriga("Text1")->text() != kTesto, qPrintable(QString::number(altro)));
     }
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), kTesto);
+    QCOMPARE(Multiriga("Text1")->text(), kTesto);
   }
 
   // --- the header record shared by the two tabs ----------------------------
@@ -325,7 +328,7 @@ class TestGiro : public QObject {
 
     PASSO(ScegliDeCrypt(b));
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), perB);
+    QCOMPARE(Multiriga("Text1")->text(), perB);
     QCOMPARE(Crypta::BmpHeader.OffsetDati, 54.0);
 
     // The second hide, into the carrier still chosen on "Crypt".
@@ -333,7 +336,7 @@ class TestGiro : public QObject {
     const prova::Byte dati = OgniByte(9);
     const std::string sorgente = *dir_ / "dati.bin";
     prova::Scrivi(sorgente, dati);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(a));
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(a));
     if (testo)
       PASSO(NascondiTesto(secondo, kChiave));
     else
@@ -347,7 +350,7 @@ class TestGiro : public QObject {
     PASSO(ScegliDeCrypt(a));
     if (testo) {
       PASSO(RivelaTesto(nbit, kChiave));
-      QCOMPARE(w_->Text1->text(), secondo);
+      QCOMPARE(Multiriga("Text1")->text(), secondo);
     } else {
       PASSO(RivelaFile(nbit, kChiave, QStringLiteral("uscita.bin")));
       QCOMPARE(prova::Leggi(*dir_ / "uscita.bin"), dati);

@@ -19,7 +19,7 @@ class TestSeldir : public QObject {
 
   // Opens the chooser as "Salva su..." does, in file mode.
   Seldir* Apri() {
-    QTest::mouseClick(b_->w->Command2, Qt::LeftButton);
+    QTest::mouseClick(b_->Pulsante("Command2"), Qt::LeftButton);
     Seldir* aperto = nullptr;
     for (Seldir* s : b_->w->findChildren<Seldir*>())
       if (s->isVisible()) aperto = s;
@@ -81,8 +81,8 @@ class TestSeldir : public QObject {
     prova::Scrivi(b_->dir / "un file", prova::Byte{1});
     QVERIFY(QDir::setCurrent(cartella_));
     b_->Carrier(b_->NuovoCarrier());
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
-    b_->w->Text4->setText(QStringLiteral("scritto a mano"));
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
+    b_->Casella("Text4")->setText(QStringLiteral("scritto a mano"));
   }
 
   void cleanup() {
@@ -165,7 +165,7 @@ class TestSeldir : public QObject {
     QCOMPARE(s->Dir1->Path(), In("gamma"));
     QVERIFY(!b_->w->isEnabled());
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(In("gamma")));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(In("gamma")));
     Chiuso(s);
     QVERIFY(b_->seam->Messaggi.isEmpty());
   }
@@ -184,7 +184,7 @@ class TestSeldir : public QObject {
     QCOMPARE(Righe(s).first(), QDir::rootPath());
     QCOMPARE(s->Drive1->currentData().toString(), QDir::rootPath());
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(QDir::rootPath()));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(QDir::rootPath()));
     Chiuso(s);
   }
 
@@ -195,14 +195,14 @@ class TestSeldir : public QObject {
     QTest::keyClick(s->Dir1, Qt::Key_Return);
     QCOMPARE(s->Dir1->Path(), In("beta"));
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(In("beta")));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(In("beta")));
     Chiuso(s);
   }
 
   void okSubitoDaLaCartellaDiLavoro() {
     QPointer<Seldir> s = Apri();
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(cartella_));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(cartella_));
     Chiuso(s);
   }
 
@@ -210,7 +210,7 @@ class TestSeldir : public QObject {
     QPointer<Seldir> s = Apri();
     QVERIFY(Clic(s, In("alfa"), true));
     QTest::mouseClick(s->Annulla, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QStringLiteral("scritto a mano"));
+    QCOMPARE(b_->Casella("Text4")->text(), QStringLiteral("scritto a mano"));
     Chiuso(s);
   }
 
@@ -219,7 +219,7 @@ class TestSeldir : public QObject {
     QPointer<Seldir> s = Apri();
     QVERIFY(Clic(s, In("alfa"), true));
     QVERIFY(s->close());
-    QCOMPARE(b_->w->Text4->text(), QStringLiteral("scritto a mano"));
+    QCOMPARE(b_->Casella("Text4")->text(), QStringLiteral("scritto a mano"));
     Chiuso(s);
   }
 
@@ -244,7 +244,7 @@ class TestSeldir : public QObject {
     QCOMPARE(di_nuovo->Dir1->Path(), cartella_);
     QCOMPARE(di_nuovo->Dir1->currentItem(), Riga(di_nuovo, cartella_));
     QTest::mouseClick(di_nuovo->Annulla, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(In("gamma/delta")));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(In("gamma/delta")));
     Chiuso(di_nuovo);
   }
 
@@ -261,7 +261,7 @@ class TestSeldir : public QObject {
     // Still usable.
     QVERIFY(Clic(s, In("alfa"), true));
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(In("alfa")));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(In("alfa")));
     Chiuso(s);
   }
 
@@ -278,7 +278,7 @@ class TestSeldir : public QObject {
     QCOMPARE(s->Dir1->Path(), cartella_);
     s->Drive1->setCurrentIndex(s->Drive1->count() - 1);
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(unita));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(unita));
     Chiuso(s);
     QVERIFY(b_->seam->Messaggi.isEmpty());
   }
@@ -298,7 +298,7 @@ class TestSeldir : public QObject {
     QVERIFY(s->isVisible());
     QVERIFY(Clic(s, In("alfa"), false));
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(In("alfa")));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(In("alfa")));
     Chiuso(s);
   }
 };

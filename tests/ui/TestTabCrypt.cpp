@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "Avvio.h"
+#include "Banco.h"
 #include "Crypta.h"
 #include "FrmMain.h"
-#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
@@ -23,7 +23,6 @@ const QString kTroppoGrande = QStringLiteral("Attenzione !!\r\nFile troppo grand
 
 class TestTabCrypt : public Banco {
   Q_OBJECT
-
 
   std::string Carico(const std::string& nome, size_t n, uint32_t seme = 7) {
     const std::string p = *dir_ / nome;
@@ -50,7 +49,8 @@ class TestTabCrypt : public Banco {
   QString Stato() const {
     QString s;
     for (const QWidget* c : std::initializer_list<const QWidget*>{
-             w_->Frame1, w_->TxtString, w_->TxtSelFile, w_->Command1, w_->CmdCrypt})
+             Cornice("Frame1"), Multiriga("TxtString"), Casella("TxtSelFile"), Pulsante("Command1"),
+             Pulsante("CmdCrypt")})
       s += c->isEnabled() ? '1' : '0';
     return s;
   }
@@ -63,8 +63,8 @@ class TestTabCrypt : public Banco {
       ++passi;
       abilitataDurante += w_->isEnabled();
     };
-    QVERIFY(w_->CmdCrypt->isEnabled());
-    w_->CmdCrypt->click();
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
+    Pulsante("CmdCrypt")->click();
     seam_->AlDoEvents = nullptr;
     QVERIFY(passi > 0);
     QCOMPARE(abilitataDurante, 0);
@@ -80,7 +80,7 @@ class TestTabCrypt : public Banco {
 
   void iDialoghiHannoIlLoroFiltro() {
     Scegli(Portante("dieci.bmp"));
-    w_->Option4->click();
+    Opzione("Option4")->click();
     ScegliFile(Carico("carico.da", 5));
     QCOMPARE(seam_->Dialoghi.size(), std::size_t(2));
     QCOMPARE(seam_->Dialoghi[0].Filtro,
@@ -93,14 +93,14 @@ class TestTabCrypt : public Banco {
 
   void annullareLaBitmapLasciaLaSchedaSenzaBitmap() {
     Scegli(Portante("dieci.bmp"));
-    w_->TxtString->setText(QStringLiteral("abc"));
+    Multiriga("TxtString")->setText(QStringLiteral("abc"));
     seam_->Risposte.push_back(std::nullopt);
-    w_->CmdDirCrypt->click();
-    QCOMPARE(w_->TxtDirCrypt->text(), QString());
-    QCOMPARE(w_->TxtString->text(), QString());
-    QCOMPARE(w_->Label5->text(), QString());
-    QVERIFY(!w_->CmdCrypt->isEnabled());
-    QVERIFY(!w_->Frame1->isEnabled());
+    Pulsante("CmdDirCrypt")->click();
+    QCOMPARE(Casella("TxtDirCrypt")->text(), QString());
+    QCOMPARE(Multiriga("TxtString")->text(), QString());
+    QCOMPARE(Etichetta("Label5")->text(), QString());
+    QVERIFY(!Pulsante("CmdCrypt")->isEnabled());
+    QVERIFY(!Cornice("Frame1")->isEnabled());
     QCOMPARE(seam_->Messaggi, QStringList());
   }
 
@@ -108,54 +108,54 @@ class TestTabCrypt : public Banco {
     Mostra();
     Scegli(Portante("dieci.bmp"));
     QCOMPARE(Stato(), QStringLiteral("11001"));
-    w_->TxtString->setText(QStringLiteral("da perdere"));
-    QTest::mouseClick(w_->Option4, Qt::LeftButton);
-    QVERIFY(w_->Option4->isChecked());
+    Multiriga("TxtString")->setText(QStringLiteral("da perdere"));
+    QTest::mouseClick(Opzione("Option4"), Qt::LeftButton);
+    QVERIFY(Opzione("Option4")->isChecked());
     QCOMPARE(Stato(), QStringLiteral("10110"));
-    QCOMPARE(w_->TxtString->text(), QString());
-    QTest::mouseClick(w_->Option3, Qt::LeftButton);
-    QVERIFY(w_->Option3->isChecked());
+    QCOMPARE(Multiriga("TxtString")->text(), QString());
+    QTest::mouseClick(Opzione("Option3"), Qt::LeftButton);
+    QVERIFY(Opzione("Option3")->isChecked());
     QCOMPARE(Stato(), QStringLiteral("11001"));
-    QCOMPARE(w_->TxtString->text(), QString());  // not given back
-    QCOMPARE(w_->TxtSelFile->text(), QString());
+    QCOMPARE(Multiriga("TxtString")->text(), QString());  // not given back
+    QCOMPARE(Casella("TxtSelFile")->text(), QString());
 
     // A file accepted, then text mode: the path goes.
-    QTest::mouseClick(w_->Option4, Qt::LeftButton);
+    QTest::mouseClick(Opzione("Option4"), Qt::LeftButton);
     const std::string carico = Carico("carico.da", 5);
     ScegliFile(carico);
-    QCOMPARE(w_->TxtSelFile->text(), Q(carico));
+    QCOMPARE(Casella("TxtSelFile")->text(), Q(carico));
     QCOMPARE(Stato(), QStringLiteral("10111"));
     w_->Option3_Click();
-    QCOMPARE(w_->TxtSelFile->text(), QString());
+    QCOMPARE(Casella("TxtSelFile")->text(), QString());
     QCOMPARE(Stato(), QStringLiteral("11001"));
   }
 
   void ilFileDeveStareSottoLaCapienza() {
     // 832 pixel bytes at 1 bit: 100 bytes of room.
     Scegli(Portante("cento.bmp", ConPixel(832)));
-    QCOMPARE(w_->Label5->text(), QStringLiteral("100"));
-    w_->Option4->click();
+    QCOMPARE(Etichetta("Label5")->text(), QStringLiteral("100"));
+    Opzione("Option4")->click();
     const std::string carico = *dir_ / "carico.da";  // 9 characters
 
     prova::Scrivi(carico, prova::Casuali(91, 1));
     ScegliFile(carico);
     QCOMPARE(seam_->Messaggi, QStringList({kTroppoGrande}));
-    QCOMPARE(w_->TxtSelFile->text(), QString());
-    QVERIFY(!w_->CmdCrypt->isEnabled());
-    w_->Option4->click();  // file mode again does not help
-    QVERIFY(!w_->CmdCrypt->isEnabled());
+    QCOMPARE(Casella("TxtSelFile")->text(), QString());
+    QVERIFY(!Pulsante("CmdCrypt")->isEnabled());
+    Opzione("Option4")->click();  // file mode again does not help
+    QVERIFY(!Pulsante("CmdCrypt")->isEnabled());
 
     prova::Scrivi(carico, prova::Casuali(90, 1));
     ScegliFile(carico);
     QCOMPARE(seam_->Messaggi.size(), 1);
-    QCOMPARE(w_->TxtSelFile->text(), Q(carico));
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    QCOMPARE(Casella("TxtSelFile")->text(), Q(carico));
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
 
     // A cancelled new choice empties the path and leaves "&Crypt" as it was.
     seam_->Risposte.push_back(std::nullopt);
-    w_->Command1->click();
-    QCOMPARE(w_->TxtSelFile->text(), QString());
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    Pulsante("Command1")->click();
+    QCOMPARE(Casella("TxtSelFile")->text(), QString());
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
     QCOMPARE(seam_->Messaggi.size(), 1);
   }
 
@@ -170,9 +170,9 @@ class TestTabCrypt : public Banco {
   void unFileSenzaMisuraETroppoGrande() {
     QFETCH(int, caso);
     Scegli(Portante("dieci.bmp"));
-    w_->Option4->click();
+    Opzione("Option4")->click();
     ScegliFile(Carico("piccolo", 5));
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
     const std::string p = *dir_ / "enorme.bin";
     if (caso == 1) std::filesystem::create_directory(p);
     if (caso >= 2) {
@@ -181,8 +181,8 @@ class TestTabCrypt : public Banco {
     }
     ScegliFile(p);
     QCOMPARE(seam_->Messaggi, QStringList({kTroppoGrande}));
-    QCOMPARE(w_->TxtSelFile->text(), QString());
-    QVERIFY(!w_->CmdCrypt->isEnabled());
+    QCOMPARE(Casella("TxtSelFile")->text(), QString());
+    QVERIFY(!Pulsante("CmdCrypt")->isEnabled());
   }
 
   void nascondereUnaStringa_data() {
@@ -211,28 +211,28 @@ class TestTabCrypt : public Banco {
     Mostra();
     const prova::Bitmap b;
     const std::string p = Portante("dieci.bmp", b);
-    w_->VScroll1->setValue(barra);
+    Barra("VScroll1")->setValue(barra);
     Scegli(p);
     // Typed where the keyboard can, so that a line break comes in as it
     // makes it; QTest types Latin-1 only.
-    w_->TxtString->setFocus();
+    Multiriga("TxtString")->setFocus();
     if (QString::fromLatin1(scritta.toLatin1()) == scritta) {
       const QStringList righe = scritta.split(QLatin1Char('\n'));
       for (int i = 0; i < righe.size(); ++i) {
-        if (i > 0) QTest::keyClick(w_->TxtString, Qt::Key_Return);
-        QTest::keyClicks(w_->TxtString, righe.at(i));
+        if (i > 0) QTest::keyClick(Multiriga("TxtString"), Qt::Key_Return);
+        QTest::keyClicks(Multiriga("TxtString"), righe.at(i));
       }
     } else {
-      w_->TxtString->setText(scritta);
+      Multiriga("TxtString")->setText(scritta);
     }
-    QCOMPARE(w_->TxtString->text(), scritta);
-    w_->TxtKey->setText(chiave);
+    QCOMPARE(Multiriga("TxtString")->text(), scritta);
+    Casella("TxtKey")->setText(chiave);
 
     const int16_t nbit = int16_t(1 << (3 - barra));
     QStringList progresso;
     const prova::Byte atteso = Atteso(b, codici.toStdString(), int32_t(codici.size()), true,
                                       codiciChiave.toStdString(), nbit, &progresso);
-    QSignalSpy perc(w_->TxtPerc2, &QLineEdit::textChanged);
+    QSignalSpy perc(Casella("TxtPerc2"), &QLineEdit::textChanged);
     Cripta();
     QCOMPARE(seam_->Messaggi, QStringList());
     const prova::Byte scritto = prova::Leggi(p);
@@ -242,9 +242,9 @@ class TestTabCrypt : public Banco {
     for (const auto& a : perc) visti << a.at(0).toString();
     QCOMPARE(visti, progresso);
     // Nothing is cleared after a hide.
-    QCOMPARE(w_->TxtString->text(), scritta);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
-    QCOMPARE(w_->TxtKey->text(), chiave);
+    QCOMPARE(Multiriga("TxtString")->text(), scritta);
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(p));
+    QCOMPARE(Casella("TxtKey")->text(), chiave);
   }
 
   void nascondereUnFile_data() {
@@ -264,12 +264,12 @@ class TestTabCrypt : public Banco {
     const prova::Bitmap b;
     const std::string p = Portante("dieci.bmp", b);
     const std::string carico = Carico("carico.da", size_t(dimensione));
-    w_->VScroll1->setValue(barra);
+    Barra("VScroll1")->setValue(barra);
     Scegli(p);
-    w_->Option4->click();
+    Opzione("Option4")->click();
     ScegliFile(carico);
-    QCOMPARE(w_->TxtSelFile->text(), Q(carico));
-    w_->TxtKey->setText(chiave);
+    QCOMPARE(Casella("TxtSelFile")->text(), Q(carico));
+    Casella("TxtKey")->setText(chiave);
     const prova::Byte atteso =
         Atteso(b, carico, dimensione, false, chiave.toStdString(), int16_t(1 << (3 - barra)));
     Cripta();
@@ -283,8 +283,8 @@ class TestTabCrypt : public Banco {
     const prova::Bitmap b;
     const std::string p = Portante("dieci.bmp", b);
     Scegli(p);
-    w_->TxtString->setText(QStringLiteral("segreto"));
-    w_->TxtKey->setText(QStringLiteral("k"));
+    Multiriga("TxtString")->setText(QStringLiteral("segreto"));
+    Casella("TxtKey")->setText(QStringLiteral("k"));
     // A reveal reads its own carrier into the shared header record.
     prova::Bitmap altra;
     altra.offset = 138;
@@ -304,16 +304,16 @@ class TestTabCrypt : public Banco {
   void unaRivelazioneInMezzoNonAllargaLaCapienza() {
     // 36 bytes of room here, thousands in the revealed carrier.
     Scegli(Portante("dieci.bmp"));
-    w_->Option4->click();
+    Opzione("Option4")->click();
     const std::string carico = Carico("carico.da", 20);
     ScegliFile(carico);
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
     prova::Scrivi(carico, prova::Casuali(30, 7));  // 9 + 30 = 39: no longer fits
     prova::Bitmap altra;
     altra.pixel = 40000;
     Crypta::DeCryptBitmap(Portante("altra.bmp", altra), "", 1, true, "");
     const prova::Byte prima = prova::Leggi(*dir_ / "dieci.bmp");
-    w_->CmdCrypt->click();
+    Pulsante("CmdCrypt")->click();
     QVERIFY(w_->isEnabled());
     QCOMPARE(seam_->Messaggi, QStringList({kTroppoGrande}));
     QVERIFY(prova::Leggi(*dir_ / "dieci.bmp") == prima);
@@ -321,15 +321,15 @@ class TestTabCrypt : public Banco {
 
   void unaRivelazioneInMezzoNonCambiaLaMisuraDelFile() {
     Scegli(Portante("cento.bmp", ConPixel(832)));  // 100 bytes of room
-    w_->Option4->click();
+    Opzione("Option4")->click();
     // The revealed carrier holds 36 bytes; the file is checked against 100.
     Crypta::DeCryptBitmap(Portante("dieci.bmp"), "", 1, true, "");
     QCOMPARE(Crypta::BmpHeader.BytesUtilizzabili, 36.0);
     const std::string carico = Carico("carico.da", 90);
     ScegliFile(carico);
     QCOMPARE(seam_->Messaggi, QStringList());
-    QCOMPARE(w_->TxtSelFile->text(), Q(carico));
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    QCOMPARE(Casella("TxtSelFile")->text(), Q(carico));
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
   }
 
   void ilControlloSiRipeteAlMomentoDiCriptare_data() {
@@ -345,24 +345,24 @@ class TestTabCrypt : public Banco {
     Scegli(p);
     std::string bersaglio = p;
     if (caso < 2) {
-      w_->Option4->click();
+      Opzione("Option4")->click();
       const std::string carico = Carico("carico.da", 90);
       ScegliFile(carico);
-      QVERIFY(w_->CmdCrypt->isEnabled());
+      QVERIFY(Pulsante("CmdCrypt")->isEnabled());
       if (caso == 0) prova::Scrivi(carico, prova::Casuali(91, 7));
       if (caso == 1) {
         bersaglio = Portante("dieci.bmp");  // 36 bytes
         Scegli(bersaglio);
         // A new carrier keeps the accepted file and enables "&Crypt".
-        QCOMPARE(w_->TxtSelFile->text(), Q(carico));
-        QVERIFY(w_->Option4->isChecked());
+        QCOMPARE(Casella("TxtSelFile")->text(), Q(carico));
+        QVERIFY(Opzione("Option4")->isChecked());
       }
     } else {
-      w_->TxtString->setText(QString(80, QLatin1Char('s')));
+      Multiriga("TxtString")->setText(QString(80, QLatin1Char('s')));
       prova::Scrivi(p, ConPixel(600).Byte_());  // 71 bytes of room now
     }
     const prova::Byte prima = prova::Leggi(bersaglio);
-    w_->CmdCrypt->click();
+    Pulsante("CmdCrypt")->click();
     QVERIFY(w_->isEnabled());
     QCOMPARE(seam_->Messaggi, QStringList({kTroppoGrande}));
     QVERIFY(prova::Leggi(bersaglio) == prima);
@@ -389,23 +389,23 @@ class TestTabCrypt : public Banco {
     QFETCH(QString, messaggio);
     const std::string p = Portante("dieci.bmp");
     Scegli(p);
-    w_->TxtKey->setText(QStringLiteral("chiave"));
-    w_->TxtString->setText(QStringLiteral("dieci byte"));
+    Casella("TxtKey")->setText(QStringLiteral("chiave"));
+    Multiriga("TxtString")->setText(QStringLiteral("dieci byte"));
     const std::string carico = Carico("carico.da", 10);
     if (caso == 0 || caso >= 8) {
-      w_->Option4->click();
+      Opzione("Option4")->click();
       ScegliFile(carico);
     }
     switch (caso) {
       case 0:  // accepted, then a cancelled new choice
         seam_->Risposte.push_back(std::nullopt);
-        w_->Command1->click();
+        Pulsante("Command1")->click();
         break;
       case 1:
-        w_->TxtKey->setText(QStringLiteral("\u03a9mega"));
+        Casella("TxtKey")->setText(QStringLiteral("\u03a9mega"));
         break;
       case 2:
-        w_->TxtString->setText(QStringLiteral("s\u00ec \u2713"));
+        Multiriga("TxtString")->setText(QStringLiteral("s\u00ec \u2713"));
         break;
       case 3:
         std::filesystem::remove(p);
@@ -436,21 +436,21 @@ class TestTabCrypt : public Banco {
     }
     const bool cePortante = std::filesystem::is_regular_file(p);
     const prova::Byte prima = cePortante ? prova::Leggi(p) : prova::Byte{};
-    const QString percorsoFile = w_->TxtSelFile->text();
+    const QString percorsoFile = Casella("TxtSelFile")->text();
     bool abilitataAlMessaggio = false;
     seam_->AlMessaggio = [&](const QString&) { abilitataAlMessaggio = w_->isEnabled(); };
 
-    QVERIFY(w_->CmdCrypt->isEnabled());
-    w_->CmdCrypt->click();
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
+    Pulsante("CmdCrypt")->click();
     QCOMPARE(seam_->Messaggi.size(), 1);
     QVERIFY2(seam_->Messaggi.first().contains(messaggio), qPrintable(seam_->Messaggi.first()));
     QVERIFY(abilitataAlMessaggio);
     QVERIFY(w_->isEnabled());
     QCOMPARE(std::filesystem::is_regular_file(p), cePortante);
     if (cePortante) QVERIFY(prova::Leggi(p) == prima);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
-    QCOMPARE(w_->TxtSelFile->text(), percorsoFile);
-    QCOMPARE(w_->TxtPerc2->text(), QString());
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(p));
+    QCOMPARE(Casella("TxtSelFile")->text(), percorsoFile);
+    QCOMPARE(Casella("TxtPerc2")->text(), QString());
   }
 };
 
