@@ -4,6 +4,7 @@
 // messages.
 #include <QApplication>
 #include <QClipboard>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 #include <filesystem>
@@ -188,6 +189,33 @@ class TestPannello : public Banco {
     // Any other path that is no bitmap is refused aloud.
     w_->AssegnaLbl(QStringLiteral("cccccccc"), 1);
     QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
+  }
+
+  // The placeholder is no file name: a good bitmap called so in the working
+  // directory must not fill the panel on any way to the cleared state.
+  void ilSegnapostoNonLeggeUnFileConQuelNome() {
+    const QString lavoro = QDir::currentPath();
+    const auto indietro = qScopeGuard([&lavoro] { QDir::setCurrent(lavoro); });
+    QVERIFY(QDir::setCurrent(Q(dir_->Path().string())));
+    Portante("CCCCCCCC", ConPixel(832));  // 100 bytes of room
+    const std::string p = Portante("dieci.bmp");
+    // The panel, Option3's caption and the hide controls' state.
+    const auto stato = [this] { return Pannello() << Opzione("Option3")->text() << Abilitati(); };
+    const QStringList svuotato = QStringList(15, QString()) << kSenzaFigura << "0000";
+
+    Scegli(p);
+    Barra("VScroll1")->setValue(2);  // a new bit count
+    QCOMPARE(stato(), svuotato);
+    Scegli(p);
+    seam_->Risposte.push_back(std::nullopt);  // a cancelled choice
+    Pulsante("CmdDirCrypt")->click();
+    QCOMPARE(stato(), svuotato);
+    Scegli(p);
+    w_->AssegnaLbl(QStringLiteral("CCCCCCCC"), 1);
+    QCOMPARE(stato(), svuotato);
+    // What the engine read last is still the chosen carrier.
+    QCOMPARE(Crypta::BmpHeader.BytesUtilizzabili, 76.0);
+    QCOMPARE(seam_->Messaggi, QStringList());
   }
 };
 

@@ -16,7 +16,8 @@ using Disegno::Carattere;
 
 namespace {
 
-// The path that stands for "no carrier"; the engine never accepts it.
+// The path that stands for "no carrier". It is never a file: a file of that
+// name in the working directory must not turn into a carrier.
 const QString kSegnaposto = QStringLiteral("CCCCCCCC");
 
 // The header table: a caption and the box of its value per row.
@@ -103,13 +104,18 @@ void PannelloInfo::Disponi(QWidget* crypt, QWidget* parametri) {
 }
 
 void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
-  if (!Crypta::LeggiHeader(Codici::Percorso(Path), Nbit)) {
-    // A refused file and the placeholder both leave the panel empty. A new
-    // path always follows an emptied one, so for a refused file this only
-    // repeats what the emptying did.
+  // The placeholder is no path at all: the engine is not asked about it.
+  if (Path == kSegnaposto) {
     Svuota();
     emit Capienza(0);
-    if (Path != kSegnaposto) Avvisa(QStringLiteral("Formato file non valido"));
+    return;
+  }
+  if (!Crypta::LeggiHeader(Codici::Percorso(Path), Nbit)) {
+    // A new path always follows an emptied one, so this only repeats what
+    // the emptying did.
+    Svuota();
+    emit Capienza(0);
+    Avvisa(QStringLiteral("Formato file non valido"));
     return;
   }
   const Crypta::Intestazione& h = Crypta::BmpHeader;
