@@ -1,6 +1,7 @@
 // The "Crypt" tab's controls and its choices: the carrier, text or file mode,
-// the file to hide with its size check, the state that follows the panel's
-// analysis, and the logo link.
+// the file to hide with its size check, each chosen by its dialog or by a
+// drop on its path box, the state that follows the panel's analysis, and
+// the logo link.
 #include "TabCrypt.h"
 
 #include <QLabel>
@@ -39,9 +40,11 @@ TabCrypt::TabCrypt(QWidget* parent) : QGroupBox(parent) {
   Disponi();
   connect(TxtDirCrypt, &QLineEdit::textChanged, this, &TabCrypt::Carrier);
   connect(CmdDirCrypt, &QPushButton::clicked, this, &TabCrypt::CmdDirCrypt_Click);
+  connect(TxtDirCrypt, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtDirCrypt_Drop);
   connect(Option3, &QRadioButton::clicked, this, &TabCrypt::Option3_Click);
   connect(Option4, &QRadioButton::clicked, this, &TabCrypt::Option4_Click);
   connect(Command1, &QPushButton::clicked, this, &TabCrypt::Command1_Click);
+  connect(TxtSelFile, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtSelFile_Drop);
   connect(CmdCrypt, &QPushButton::clicked, this, &TabCrypt::CmdCrypt_Click);
   connect(Image1, &Immagine::Click, this, &TabCrypt::Image1_Click);
   Crypta::Finestra.TxtPerc2 = [this](const std::string& testo) {
@@ -65,8 +68,7 @@ void TabCrypt::Disponi() {
   CmdDirCrypt =
       Disegno::Pulsante(this, "CmdDirCrypt", "&Apri...", {2760, 240, 1215, 300}, sans, 25);
   TxtDirCrypt =
-      Disegno::Casella(this, "TxtDirCrypt", "", {120, 600, 3855, 330}, Carattere("Arial", 9), 26);
-  TxtDirCrypt->setReadOnly(true);
+      Disegno::Percorso(this, "TxtDirCrypt", {120, 600, 3855, 330}, Carattere("Arial", 9), 26);
 
   Image1 = new Immagine(this);
   Image1->setObjectName(QStringLiteral("Image1"));
@@ -85,9 +87,8 @@ void TabCrypt::Disponi() {
       Disegno::Opzione(Frame1, "Option4", "Seleziona un &file", {240, 1560, 1575, 375}, sans, 63);
   Command1 = Disegno::Pulsante(Frame1, "Command1", "Apri...", {2280, 1560, 1335, 300}, sans, 64);
   Command1->setEnabled(false);
-  TxtSelFile = Disegno::Casella(Frame1, "TxtSelFile", "", {120, 2040, 3495, 285}, sans, 62);
+  TxtSelFile = Disegno::Percorso(Frame1, "TxtSelFile", {120, 2040, 3495, 285}, sans, 62);
   TxtSelFile->setEnabled(false);
-  TxtSelFile->setReadOnly(true);
 
   Label3 = Disegno::Etichetta(this, "Label3", "Inserire chiave crittografica (max 30 char):",
                               {240, 3840, 3135, 255}, sans, 70);
@@ -130,11 +131,21 @@ void TabCrypt::Azzera() {
 }
 
 void TabCrypt::CmdDirCrypt_Click() {
+  ScegliCarrier([this] {
+    return Piattaforma::Attuale().ApriFile(
+        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  });
+}
+
+void TabCrypt::TxtDirCrypt_Drop(const QString& file) {
+  ScegliCarrier([&file] { return std::make_optional(file); });
+}
+
+void TabCrypt::ScegliCarrier(const SceltaFile& scelta) {
   // Emptied first, so that choosing the same file again analyses it again.
   TxtString->setText(QString());
   TxtDirCrypt->setText(QString());
-  const std::optional<QString> scelto = Piattaforma::Attuale().ApriFile(
-      window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   TxtDirCrypt->setText(*scelto);
 }
@@ -156,10 +167,19 @@ void TabCrypt::Option4_Click() {
 }
 
 void TabCrypt::Command1_Click() {
+  ScegliFile([this] {
+    return Piattaforma::Attuale().ApriFile(window(), QStringLiteral("Tutti i file (*.*)|*.*"), 1);
+  });
+}
+
+void TabCrypt::TxtSelFile_Drop(const QString& file) {
+  ScegliFile([&file] { return std::make_optional(file); });
+}
+
+void TabCrypt::ScegliFile(const SceltaFile& scelta) {
   TxtString->setText(QString());
   TxtSelFile->setText(QString());
-  const std::optional<QString> scelto =
-      Piattaforma::Attuale().ApriFile(window(), QStringLiteral("Tutti i file (*.*)|*.*"), 1);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   // The file's name counts although the hide does not store it.
   const std::optional<Misura> misura = MisuraFile(*scelto);

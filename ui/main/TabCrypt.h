@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "CasellaPercorso.h"
+
 class CasellaMultiriga;
 class Immagine;
 class QLabel;
@@ -55,15 +57,20 @@ class TabCrypt : public QGroupBox {
 
   void Disponi();
   void CmdDirCrypt_Click();
+  void TxtDirCrypt_Drop(const QString& file);
   void Option4_Click();
   void Command1_Click();
+  void TxtSelFile_Drop(const QString& file);
+  // What a carrier choice and a file choice do, by dialog or by drop.
+  void ScegliCarrier(const SceltaFile& scelta);
+  void ScegliFile(const SceltaFile& scelta);
   void CmdCrypt_Click();
   void Image1_Click();
   // Runs the hide; nothing when it is done, else the message for the user.
   std::optional<QString> Nascondi();
   void Avvisa(const QString& testo);
 
-  QLineEdit* TxtDirCrypt = nullptr;
+  CasellaPercorso* TxtDirCrypt = nullptr;
   QPushButton* CmdDirCrypt = nullptr;
   Immagine* Image1 = nullptr;
   QGroupBox* Frame1 = nullptr;
@@ -71,7 +78,7 @@ class TabCrypt : public QGroupBox {
   CasellaMultiriga* TxtString = nullptr;
   QRadioButton* Option4 = nullptr;
   QPushButton* Command1 = nullptr;
-  QLineEdit* TxtSelFile = nullptr;
+  CasellaPercorso* TxtSelFile = nullptr;
   QLabel* Label3 = nullptr;
   QLineEdit* TxtKey = nullptr;
   QPushButton* CmdCrypt = nullptr;

@@ -1,6 +1,6 @@
-// The "Decrypt" tab's controls and its choices: the carrier, the controls
-// that follow its path, text or file mode with the default target, and the
-// directory chooser.
+// The "Decrypt" tab's controls and its choices: the carrier, by its dialog or
+// by a drop on its path box, the controls that follow its path, text or file
+// mode with the default target, and the directory chooser.
 #include "TabDeCrypt.h"
 
 #include <QCoreApplication>
@@ -36,6 +36,7 @@ TabDeCrypt::TabDeCrypt(QWidget* parent) : QGroupBox(parent) {
   Disponi();
   connect(TxtDirDeCrypt, &QLineEdit::textChanged, this, &TabDeCrypt::TxtDirDeCrypt_Change);
   connect(CmdDirDeCrypt, &QPushButton::clicked, this, &TabDeCrypt::CmdDirDeCrypt_Click);
+  connect(TxtDirDeCrypt, &CasellaPercorso::FileLasciato, this, &TabDeCrypt::TxtDirDeCrypt_Drop);
   connect(Option5, &QRadioButton::clicked, this, &TabDeCrypt::Option5_Click);
   connect(Option6, &QRadioButton::clicked, this, &TabDeCrypt::Option6_Click);
   connect(Command2, &QPushButton::clicked, this, &TabDeCrypt::Command2_Click);
@@ -63,8 +64,7 @@ void TabDeCrypt::Disponi() {
   Disegno::Etichetta(this, "Label8", "Seleziona Bitmap di appoggio", {240, 240, 2535, 255},
                      sansBold, 23);
   TxtDirDeCrypt =
-      Disegno::Casella(this, "TxtDirDeCrypt", "", {240, 480, 5535, 285}, Carattere("Arial", 9), 22);
-  TxtDirDeCrypt->setReadOnly(true);
+      Disegno::Percorso(this, "TxtDirDeCrypt", {240, 480, 5535, 285}, Carattere("Arial", 9), 22);
   CmdDirDeCrypt =
       Disegno::Pulsante(this, "CmdDirDeCrypt", "Apri...", {5880, 480, 1095, 300}, sans, 21);
 
@@ -128,10 +128,20 @@ void TabDeCrypt::TxtDirDeCrypt_Change(const QString& path) {
 }
 
 void TabDeCrypt::CmdDirDeCrypt_Click() {
+  ScegliCarrier([this] {
+    return Piattaforma::Attuale().ApriFile(
+        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  });
+}
+
+void TabDeCrypt::TxtDirDeCrypt_Drop(const QString& file) {
+  ScegliCarrier([&file] { return std::make_optional(file); });
+}
+
+void TabDeCrypt::ScegliCarrier(const SceltaFile& scelta) {
   // Emptied first: a cancelled choice leaves the tab without a carrier.
   TxtDirDeCrypt->setText(QString());
-  const std::optional<QString> scelto = Piattaforma::Attuale().ApriFile(
-      window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   TxtDirDeCrypt->setText(*scelto);
 }

@@ -10,6 +10,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "CasellaPercorso.h"
+
 class CasellaMultiriga;
 class QLabel;
 class QLineEdit;
@@ -36,13 +38,16 @@ class TabDeCrypt : public QGroupBox {
   void Disponi();
   void TxtDirDeCrypt_Change(const QString& path);
   void CmdDirDeCrypt_Click();
+  void TxtDirDeCrypt_Drop(const QString& file);
+  // What a carrier choice does, by dialog or by drop.
+  void ScegliCarrier(const SceltaFile& scelta);
   void Option5_Click();
   void Option6_Click();
   void Command2_Click();
   void CmdDeCrypt_Click();
   void Avvisa(const QString& testo);
 
-  QLineEdit* TxtDirDeCrypt = nullptr;
+  CasellaPercorso* TxtDirDeCrypt = nullptr;
   QPushButton* CmdDirDeCrypt = nullptr;
   QGroupBox* FrmPar = nullptr;
   QLabel* Label7 = nullptr;
