@@ -1,7 +1,8 @@
 // The bench most GUI tests stand on: a temporary folder, the scripted seam
 // and a fresh main window for each test function, with the moves every tab
 // test makes (show the window, choose a carrier or a payload file through the
-// scripted file dialog, write a carrier).
+// scripted file dialog, write a carrier or a payload) and the hide tab's state
+// as the panel leaves it.
 #pragma once
 
 #include <QObject>
@@ -12,8 +13,11 @@
 #include "FrmMain.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
+#include "Trova.h"
 
-inline QString Q(const std::string& s) { return QString::fromStdString(s); }
+inline QString Q(const std::string& s) {
+  return QString::fromStdString(s);
+}
 
 inline prova::Bitmap ConPixel(size_t pixel) {
   prova::Bitmap b;
@@ -21,8 +25,10 @@ inline prova::Bitmap ConPixel(size_t pixel) {
   return b;
 }
 
-class Banco : public QObject {
+class Banco : public QObject, public Controlli {
  protected:
+  QWidget* Finestra() const override { return w_.get(); }
+
   // For init() and cleanup(): the seam goes in before the window and out after it.
   void Apri() {
     dir_ = std::make_unique<prova::Cartella>();
@@ -43,17 +49,41 @@ class Banco : public QObject {
   // Chooses the hide carrier through "&Apri..." as the user would.
   void Scegli(const std::string& path) {
     seam_->Risposte.push_back(Q(path));
-    w_->CmdDirCrypt->click();
+    Pulsante("CmdDirCrypt")->click();
   }
 
   // Chooses the file to hide through "Apri..." in the source frame.
   void ScegliFile(const std::string& path) {
     seam_->Risposte.push_back(Q(path));
-    w_->Command1->click();
+    Pulsante("Command1")->click();
   }
 
   std::string Portante(const std::string& nome, const prova::Bitmap& b = {}) {
     return prova::Scrivi(*dir_, nome, b);
+  }
+
+  // A file of `n` bytes to hide, in the test's folder.
+  std::string Carico(const std::string& nome, size_t n, uint32_t seme = 7) {
+    const std::string p = *dir_ / nome;
+    prova::Scrivi(p, prova::Casuali(n, seme));
+    return p;
+  }
+
+  // Every value label of the panel, Label5 last.
+  QStringList Pannello() const {
+    QStringList p;
+    for (int i = 0; i < 14; ++i) p << Valore(i)->text();
+    return p << Etichetta("Label5")->text();
+  }
+
+  // Frame1, TxtKey, CmdCrypt and Label3, which the hide tab's state enables
+  // together.
+  QString Abilitati() const {
+    QString s;
+    for (const QWidget* c : std::initializer_list<const QWidget*>{
+             Cornice("Frame1"), Casella("TxtKey"), Pulsante("CmdCrypt"), Etichetta("Label3")})
+      s += c->isEnabled() ? '1' : '0';
+    return s;
   }
 
   std::unique_ptr<prova::Cartella> dir_;

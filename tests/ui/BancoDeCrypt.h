@@ -20,17 +20,18 @@
 #include "FrmMain.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
+#include "Trova.h"
 
-class BancoDeCrypt {
+class BancoDeCrypt : public Controlli {
  public:
   BancoDeCrypt() : seam(std::make_unique<PiattaformaProva>()), w(std::make_unique<FrmMain>()) {
     Crypta::BmpHeader = {};
-    w->SSTab1->setCurrentIndex(1);
+    Schede()->setCurrentIndex(1);
     w->show();
     // The clicks below need the window on screen.
     (void)QTest::qWaitForWindowExposed(w.get());
   }
-  ~BancoDeCrypt() {
+  ~BancoDeCrypt() override {
     w.reset();
     seam.reset();
   }
@@ -43,22 +44,22 @@ class BancoDeCrypt {
   // tests do it here.
   void Carrier(const std::string& path) const {
     // The path's change handler enables the tab and selects "&Stringa".
-    w->TxtDirDeCrypt->setText(QString());
-    w->TxtDirDeCrypt->setText(QString::fromStdString(path));
+    Casella("TxtDirDeCrypt")->setText(QString());
+    Casella("TxtDirDeCrypt")->setText(QString::fromStdString(path));
   }
 
   // The bit count as its scroll bar writes it.
-  void Bit(int n) const { w->TxtBt->setText(QString::number(n)); }
+  void Bit(int n) const { Casella("TxtBt")->setText(QString::number(n)); }
 
   // Text mode or file mode, as the user picks it.
-  void Stringa() const { QTest::mouseClick(w->Option5, Qt::LeftButton); }
+  void Stringa() const { QTest::mouseClick(Opzione("Option5"), Qt::LeftButton); }
   void File(const QString& cartella, const QString& nome) const {
-    QTest::mouseClick(w->Option6, Qt::LeftButton);
-    w->Text4->setText(cartella);
-    w->Text5->setText(nome);
+    QTest::mouseClick(Opzione("Option6"), Qt::LeftButton);
+    Casella("Text4")->setText(cartella);
+    Casella("Text5")->setText(nome);
   }
 
-  void DeCrypt() const { QTest::mouseClick(w->CmdDeCrypt, Qt::LeftButton); }
+  void DeCrypt() const { QTest::mouseClick(Pulsante("CmdDeCrypt"), Qt::LeftButton); }
 
   // A carrier with `pixel` bytes of pixel data, as yet holding nothing.
   std::string NuovoCarrier(size_t pixel = 8000) {
@@ -93,4 +94,7 @@ class BancoDeCrypt {
   std::unique_ptr<PiattaformaProva> seam;
   std::unique_ptr<FrmMain> w;
   int contatore = 0;
+
+ protected:
+  QWidget* Finestra() const override { return w.get(); }
 };

@@ -12,20 +12,19 @@
 #include <memory>
 
 #include "Avvio.h"
+#include "Banco.h"
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
-#include "Banco.h"
 #include "PiattaformaProva.h"
 
 class TestCaselle : public Banco {
   Q_OBJECT
 
-
   // Makes a box usable as another part of the program would, frames and
   // tab included.
   void Abilita(QWidget* c) {
     for (QWidget* p = c; p && p != w_.get(); p = p->parentWidget()) p->setEnabled(true);
-    w_->SSTab1->setCurrentIndex(w_->FrmCrypt->isAncestorOf(c) ? 0 : 1);
+    Schede()->setCurrentIndex(Cornice("FrmCrypt")->isAncestorOf(c) ? 0 : 1);
   }
 
   // Tries every way of changing a box from the keyboard.
@@ -74,14 +73,14 @@ class TestCaselle : public Banco {
   }
 
   void scrivereNellaStringaEstrattaNonCambiaNiente() {
-    Abilita(w_->Text1);
+    Abilita(Multiriga("Text1"));
     Mostra();
-    w_->Text1->setText(QStringLiteral("riga uno\nriga due"));
-    Maltratta(w_->Text1);
-    QCOMPARE(w_->Text1->text(), QStringLiteral("riga uno\nriga due"));
-    w_->Text1->setFocus();
-    QTest::keyClick(w_->Text1, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(w_->Text1, Qt::Key_C, Qt::ControlModifier);
+    Multiriga("Text1")->setText(QStringLiteral("riga uno\nriga due"));
+    Maltratta(Multiriga("Text1"));
+    QCOMPARE(Multiriga("Text1")->text(), QStringLiteral("riga uno\nriga due"));
+    Multiriga("Text1")->setFocus();
+    QTest::keyClick(Multiriga("Text1"), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(Multiriga("Text1"), Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("riga uno\nriga due"));
   }
 
@@ -114,12 +113,12 @@ class TestCaselle : public Banco {
   }
 
   void laStringaNonHaLimiteAllInizio() {
-    Abilita(w_->TxtString);
+    Abilita(Multiriga("TxtString"));
     Mostra();
-    w_->TxtString->setFocus();
+    Multiriga("TxtString")->setFocus();
     const QString lungo(300, QLatin1Char('k'));
-    QTest::keyClicks(w_->TxtString, lungo);
-    QCOMPARE(w_->TxtString->text(), lungo);
+    QTest::keyClicks(Multiriga("TxtString"), lungo);
+    QCOMPARE(Multiriga("TxtString")->text(), lungo);
   }
 
   void ilLimiteContaUnCapoComeDueCaratteri() {

@@ -23,7 +23,7 @@ class TestDeCryptErrori : public QObject {
     const QString m = b_->seam->Messaggi.first();
     QVERIFY2(m.contains(parola), qPrintable(m));
     QVERIFY(abilitataAlMessaggio_);
-    QCOMPARE(b_->w->Text1->text(), QString());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
     QVERIFY(b_->w->isEnabled());
   }
 
@@ -33,8 +33,8 @@ class TestDeCryptErrori : public QObject {
     const std::string c = b_->ConTesto(QStringLiteral("segreto"), QStringLiteral("k"), nbit);
     b_->Carrier(c);
     b_->Bit(nbit);
-    b_->w->Text3->setText(QStringLiteral("k"));
-    b_->w->Text1->setText(QStringLiteral("estratto prima"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
+    b_->Multiriga("Text1")->setText(QStringLiteral("estratto prima"));
     return c;
   }
 
@@ -46,7 +46,7 @@ class TestDeCryptErrori : public QObject {
     const std::string c = b_->ConFile(dati, QStringLiteral("k"), 2);
     b_->Carrier(c);
     b_->Bit(2);
-    b_->w->Text3->setText(QStringLiteral("k"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
     return c;
   }
 
@@ -61,14 +61,14 @@ class TestDeCryptErrori : public QObject {
 
   void unaBitmapCheNonCe() {
     Pronto();
-    b_->w->TxtDirDeCrypt->setText(b_->Cartella() + QStringLiteral("/sparita.bmp"));
+    b_->Casella("TxtDirDeCrypt")->setText(b_->Cartella() + QStringLiteral("/sparita.bmp"));
     b_->DeCrypt();
     Rifiutato(QStringLiteral("non esiste"));
   }
 
   void unaCartellaAlPostoDellaBitmap() {
     Pronto();
-    b_->w->TxtDirDeCrypt->setText(b_->Cartella());
+    b_->Casella("TxtDirDeCrypt")->setText(b_->Cartella());
     b_->DeCrypt();
     Rifiutato(QStringLiteral("non è un file"));
   }
@@ -76,11 +76,11 @@ class TestDeCryptErrori : public QObject {
   void nessunaBitmap() {
     // Without a carrier path "&DeCrypt" cannot be pressed at all.
     Pronto();
-    b_->w->TxtDirDeCrypt->setText(QString());
-    QVERIFY(!b_->w->CmdDeCrypt->isEnabled());
+    b_->Casella("TxtDirDeCrypt")->setText(QString());
+    QVERIFY(!b_->Pulsante("CmdDeCrypt")->isEnabled());
     b_->DeCrypt();
     QCOMPARE(b_->seam->Messaggi.size(), 0);
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("estratto prima"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("estratto prima"));
   }
 
   void unaBitmapPiuCortaDellaSuaIntestazione() {
@@ -94,14 +94,14 @@ class TestDeCryptErrori : public QObject {
 
   void unaChiaveFuoriDallAlfabeto() {
     Pronto();
-    b_->w->Text3->setText(QStringLiteral("kĀ"));
+    b_->Casella("Text3")->setText(QStringLiteral("kĀ"));
     b_->DeCrypt();
     Rifiutato(QStringLiteral("\"Ā\""));
   }
 
   void unNumeroDiBitNonValido() {
     Pronto();
-    b_->w->TxtBt->setText(QStringLiteral("3"));
+    b_->Casella("TxtBt")->setText(QStringLiteral("3"));
     b_->DeCrypt();
     Rifiutato(QStringLiteral("bit"));
   }
@@ -196,12 +196,12 @@ class TestDeCryptErrori : public QObject {
   // After a failure the tab works as before.
   void dopoUnErroreSiRiprova() {
     Pronto();
-    b_->w->Text3->setText(QStringLiteral("Ā"));
+    b_->Casella("Text3")->setText(QStringLiteral("Ā"));
     b_->DeCrypt();
     QCOMPARE(b_->seam->Messaggi.size(), 1);
-    b_->w->Text3->setText(QStringLiteral("k"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("segreto"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("segreto"));
     QCOMPARE(b_->seam->Messaggi.size(), 1);
   }
 };

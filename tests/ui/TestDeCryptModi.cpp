@@ -20,25 +20,29 @@ class TestDeCryptModi : public QObject {
   }
 
   void ModoTesto() const {
-    FrmMain* w = b_->w.get();
-    for (QWidget* c : {static_cast<QWidget*>(w->Label11), static_cast<QWidget*>(w->Label12),
-                       static_cast<QWidget*>(w->Text4), static_cast<QWidget*>(w->Text5),
-                       static_cast<QWidget*>(w->Command2), static_cast<QWidget*>(w->Frame3)})
+    for (QWidget* c :
+         {static_cast<QWidget*>(b_->Etichetta("Label11")),
+          static_cast<QWidget*>(b_->Etichetta("Label12")),
+          static_cast<QWidget*>(b_->Casella("Text4")), static_cast<QWidget*>(b_->Casella("Text5")),
+          static_cast<QWidget*>(b_->Pulsante("Command2")),
+          static_cast<QWidget*>(b_->Cornice("Frame3"))})
       QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
-    QCOMPARE(w->Text4->text(), QString());
-    QCOMPARE(w->Text5->text(), QString());
-    QVERIFY(w->Text1->isEnabled());
-    QVERIFY(w->Text1->isReadOnly());
+    QCOMPARE(b_->Casella("Text4")->text(), QString());
+    QCOMPARE(b_->Casella("Text5")->text(), QString());
+    QVERIFY(b_->Multiriga("Text1")->isEnabled());
+    QVERIFY(b_->Multiriga("Text1")->isReadOnly());
   }
 
   void ModoFile() const {
-    FrmMain* w = b_->w.get();
-    for (QWidget* c : {static_cast<QWidget*>(w->Label11), static_cast<QWidget*>(w->Label12),
-                       static_cast<QWidget*>(w->Text4), static_cast<QWidget*>(w->Text5),
-                       static_cast<QWidget*>(w->Command2), static_cast<QWidget*>(w->Frame3)})
+    for (QWidget* c :
+         {static_cast<QWidget*>(b_->Etichetta("Label11")),
+          static_cast<QWidget*>(b_->Etichetta("Label12")),
+          static_cast<QWidget*>(b_->Casella("Text4")), static_cast<QWidget*>(b_->Casella("Text5")),
+          static_cast<QWidget*>(b_->Pulsante("Command2")),
+          static_cast<QWidget*>(b_->Cornice("Frame3"))})
       QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
-    QVERIFY(!w->Text1->isEnabled());
-    QCOMPARE(w->Text1->text(), QString());
+    QVERIFY(!b_->Multiriga("Text1")->isEnabled());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
   }
 
  private slots:
@@ -49,31 +53,31 @@ class TestDeCryptModi : public QObject {
   void apriMostraIlDialogoConIDueFiltri() {
     const QString scelto = b_->Cartella() + QStringLiteral("/scelta.bmp");
     b_->seam->Risposte.push_back(scelto);
-    QSignalSpy testi(b_->w->TxtDirDeCrypt, &QLineEdit::textChanged);
-    QTest::mouseClick(b_->w->CmdDirDeCrypt, Qt::LeftButton);
+    QSignalSpy testi(b_->Casella("TxtDirDeCrypt"), &QLineEdit::textChanged);
+    QTest::mouseClick(b_->Pulsante("CmdDirDeCrypt"), Qt::LeftButton);
     QCOMPARE(b_->seam->Dialoghi.size(), std::size_t(1));
     QCOMPARE(b_->seam->Dialoghi[0].Filtro,
              QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"));
     QCOMPARE(b_->seam->Dialoghi[0].Indice, 2);
-    QCOMPARE(b_->w->TxtDirDeCrypt->text(), scelto);
+    QCOMPARE(b_->Casella("TxtDirDeCrypt")->text(), scelto);
     QCOMPARE(testi.count(), 1);
 
     // A new choice empties the path before it asks, so the window sees the
     // tab without a carrier first.
     const QString altro = b_->Cartella() + QStringLiteral("/altra.bmp");
     b_->seam->Risposte.push_back(altro);
-    QTest::mouseClick(b_->w->CmdDirDeCrypt, Qt::LeftButton);
+    QTest::mouseClick(b_->Pulsante("CmdDirDeCrypt"), Qt::LeftButton);
     QCOMPARE(testi.count(), 3);
     QCOMPARE(testi.at(1).at(0).toString(), QString());
-    QCOMPARE(b_->w->TxtDirDeCrypt->text(), altro);
+    QCOMPARE(b_->Casella("TxtDirDeCrypt")->text(), altro);
     QVERIFY(b_->seam->Messaggi.isEmpty());
   }
 
   void annullareLasciaSenzaBitmapESenzaMessaggi() {
-    b_->w->TxtDirDeCrypt->setText(QStringLiteral("/prima.bmp"));
+    b_->Casella("TxtDirDeCrypt")->setText(QStringLiteral("/prima.bmp"));
     b_->seam->Risposte.push_back(std::nullopt);
-    QTest::mouseClick(b_->w->CmdDirDeCrypt, Qt::LeftButton);
-    QCOMPARE(b_->w->TxtDirDeCrypt->text(), QString());
+    QTest::mouseClick(b_->Pulsante("CmdDirDeCrypt"), Qt::LeftButton);
+    QCOMPARE(b_->Casella("TxtDirDeCrypt")->text(), QString());
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QCOMPARE(b_->seam->Inattesi, 0);
   }
@@ -81,58 +85,58 @@ class TestDeCryptModi : public QObject {
   void stringaEFileScambianoIControlli() {
     b_->Carrier(b_->NuovoCarrier());
     ModoTesto();
-    b_->w->Text1->setText(QStringLiteral("estratto"));
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
-    QVERIFY(b_->w->Option6->isChecked());
+    b_->Multiriga("Text1")->setText(QStringLiteral("estratto"));
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
+    QVERIFY(b_->Opzione("Option6")->isChecked());
     ModoFile();
-    QCOMPARE(b_->w->Text4->text(), Predefinita());
-    QCOMPARE(b_->w->Text5->text(), QStringLiteral("Crypto.cry"));
+    QCOMPARE(b_->Casella("Text4")->text(), Predefinita());
+    QCOMPARE(b_->Casella("Text5")->text(), QStringLiteral("Crypto.cry"));
     // Back in text mode the string box stays empty.
-    QTest::mouseClick(b_->w->Option5, Qt::LeftButton);
-    QVERIFY(b_->w->Option5->isChecked());
+    QTest::mouseClick(b_->Opzione("Option5"), Qt::LeftButton);
+    QVERIFY(b_->Opzione("Option5")->isChecked());
     ModoTesto();
-    QCOMPARE(b_->w->Text1->text(), QString());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
   }
 
   // Text mode leaves an earlier result where it is; only "&DeCrypt" clears it.
   void laModalitaTestoNonCancellaIlRisultato() {
     b_->Carrier(b_->NuovoCarrier());
-    b_->w->Text1->setText(QStringLiteral("di prima"));
+    b_->Multiriga("Text1")->setText(QStringLiteral("di prima"));
     b_->Carrier(b_->NuovoCarrier());
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("di prima"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("di prima"));
     ModoTesto();
   }
 
   void ognIngressoInFileRimetteIPredefiniti() {
     b_->Carrier(b_->NuovoCarrier());
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
-    b_->w->Text4->setText(QStringLiteral("/altrove"));
-    b_->w->Text5->setText(QStringLiteral("mio.bin"));
-    QTest::mouseClick(b_->w->Option5, Qt::LeftButton);
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), Predefinita());
-    QCOMPARE(b_->w->Text5->text(), QStringLiteral("Crypto.cry"));
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
+    b_->Casella("Text4")->setText(QStringLiteral("/altrove"));
+    b_->Casella("Text5")->setText(QStringLiteral("mio.bin"));
+    QTest::mouseClick(b_->Opzione("Option5"), Qt::LeftButton);
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
+    QCOMPARE(b_->Casella("Text4")->text(), Predefinita());
+    QCOMPARE(b_->Casella("Text5")->text(), QStringLiteral("Crypto.cry"));
 
     // Also after a folder chosen in the chooser.
-    QTest::mouseClick(b_->w->Command2, Qt::LeftButton);
+    QTest::mouseClick(b_->Pulsante("Command2"), Qt::LeftButton);
     Seldir* s = b_->w->findChild<Seldir*>();
     QVERIFY(s);
     QVERIFY(s->Dir1->setPath(b_->Cartella()));
     QTest::mouseClick(s->OK, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), QDir::toNativeSeparators(b_->Cartella()));
-    QTest::mouseClick(b_->w->Option5, Qt::LeftButton);
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
-    QCOMPARE(b_->w->Text4->text(), Predefinita());
-    QCOMPARE(b_->w->Text5->text(), QStringLiteral("Crypto.cry"));
+    QCOMPARE(b_->Casella("Text4")->text(), QDir::toNativeSeparators(b_->Cartella()));
+    QTest::mouseClick(b_->Opzione("Option5"), Qt::LeftButton);
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
+    QCOMPARE(b_->Casella("Text4")->text(), Predefinita());
+    QCOMPARE(b_->Casella("Text5")->text(), QStringLiteral("Crypto.cry"));
   }
 
   // The chooser opens as an ordinary window over the disabled main window;
   // the handler does not wait for it.
   void salvaSuApreIlSelettoreSenzaAttendere() {
     b_->Carrier(b_->NuovoCarrier());
-    QTest::mouseClick(b_->w->Option6, Qt::LeftButton);
+    QTest::mouseClick(b_->Opzione("Option6"), Qt::LeftButton);
     QVERIFY(!b_->w->findChild<Seldir*>());
-    QTest::mouseClick(b_->w->Command2, Qt::LeftButton);
+    QTest::mouseClick(b_->Pulsante("Command2"), Qt::LeftButton);
     Seldir* s = b_->w->findChild<Seldir*>();
     QVERIFY(s);
     QVERIFY(s->isVisible());
@@ -142,7 +146,7 @@ class TestDeCryptModi : public QObject {
     QVERIFY(!b_->w->isEnabled());
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     // Nothing written yet.
-    QCOMPARE(b_->w->Text4->text(), Predefinita());
+    QCOMPARE(b_->Casella("Text4")->text(), Predefinita());
     QTest::mouseClick(s->Annulla, Qt::LeftButton);
     QVERIFY(b_->w->isEnabled());
   }

@@ -47,9 +47,9 @@ class TestDeCryptRivela : public QObject {
     QFETCH(QString, chiave);
     b_->Carrier(b_->ConTesto(testo, chiave, int16_t(nbit)));
     b_->Bit(nbit);
-    b_->w->Text3->setText(chiave);
+    b_->Casella("Text3")->setText(chiave);
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), testo);
+    QCOMPARE(b_->Multiriga("Text1")->text(), testo);
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QVERIFY(b_->w->isEnabled());
   }
@@ -58,17 +58,17 @@ class TestDeCryptRivela : public QObject {
   void unaChiaveConLaStessaMascheraBasta() {
     b_->Carrier(b_->ConTesto(QStringLiteral("nascosto"), QStringLiteral("chiave"), 2));
     b_->Bit(2);
-    b_->w->Text3->setText(QStringLiteral("evaihc"));
+    b_->Casella("Text3")->setText(QStringLiteral("evaihc"));
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("nascosto"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("nascosto"));
   }
 
   void unaChiaveSbagliataNonRidaIlTesto() {
     b_->Carrier(b_->ConTesto(QStringLiteral("nascosto"), QStringLiteral("chiave"), 4));
     b_->Bit(4);
-    b_->w->Text3->setText(QStringLiteral("chiavi"));
+    b_->Casella("Text3")->setText(QStringLiteral("chiavi"));
     b_->DeCrypt();
-    QVERIFY(b_->w->Text1->text() != QStringLiteral("nascosto"));
+    QVERIFY(b_->Multiriga("Text1")->text() != QStringLiteral("nascosto"));
     QVERIFY(b_->w->isEnabled());
   }
 
@@ -82,12 +82,12 @@ class TestDeCryptRivela : public QObject {
     const prova::Byte dati = prova::Casuali(900, uint32_t(nbit));
     b_->Carrier(b_->ConFile(dati, QStringLiteral("k"), int16_t(nbit)));
     b_->Bit(nbit);
-    b_->w->Text3->setText(QStringLiteral("k"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
     b_->File(b_->Cartella(), QStringLiteral("uscita.bin"));
     b_->DeCrypt();
     QCOMPARE(prova::Leggi(b_->dir / "uscita.bin"), dati);
-    QCOMPARE(b_->w->Text1->text(), QString());
-    QVERIFY(!b_->w->Text1->isEnabled());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
+    QVERIFY(!b_->Multiriga("Text1")->isEnabled());
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QVERIFY(b_->w->isEnabled());
   }
@@ -96,7 +96,7 @@ class TestDeCryptRivela : public QObject {
     const prova::Byte dati = prova::Casuali(300, 7);
     b_->Carrier(b_->ConFile(dati, QStringLiteral("k"), 8));
     b_->Bit(8);
-    b_->w->Text3->setText(QStringLiteral("k"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
     const prova::Byte vecchio{'v', 'e', 'c', 'c', 'h', 'i', 'o'};
     prova::Scrivi(b_->dir / "Crypto.cry", vecchio);
     b_->File(b_->Cartella(), QStringLiteral("Crypto.cry"));
@@ -135,14 +135,14 @@ class TestDeCryptRivela : public QObject {
     FrmMain* const w = b_->w.get();
     Crypta::Finestra.TxtPerc = [&visti, originale, w](const std::string& t) {
       originale(t);
-      visti.emplace_back(w->TxtPerc->text().toStdString(), w->isEnabled());
+      visti.emplace_back(Trova<QLineEdit>(w, "TxtPerc")->text().toStdString(), w->isEnabled());
     };
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("abcd"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("abcd"));
     const std::vector<std::pair<std::string, bool>> attesi{
         {" 0%", false}, {" 25%", false}, {" 50%", false}, {" 75%", false}};
     QCOMPARE(visti, attesi);
-    QCOMPARE(b_->w->TxtPerc->text(), QStringLiteral(" 75%"));
+    QCOMPARE(b_->Casella("TxtPerc")->text(), QStringLiteral(" 75%"));
     QVERIFY(b_->w->isEnabled());
   }
 
@@ -157,7 +157,7 @@ class TestDeCryptRivela : public QObject {
     };
     b_->DeCrypt();
     QVERIFY(chiamate > 0);
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("ab"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("ab"));
     QVERIFY(b_->w->isEnabled());
   }
 
@@ -169,14 +169,14 @@ class TestDeCryptRivela : public QObject {
     prova::Scrivi(c, byte);
     b_->Carrier(c);
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("False"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("False"));
     QVERIFY(b_->seam->Messaggi.isEmpty());
 
     // In file mode the text is dropped and no file is made.
     b_->File(b_->Cartella(), QStringLiteral("niente.bin"));
     b_->DeCrypt();
     QVERIFY(!QFile::exists(b_->Cartella() + QStringLiteral("/niente.bin")));
-    QCOMPARE(b_->w->Text1->text(), QString());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QVERIFY(b_->w->isEnabled());
   }
@@ -185,7 +185,7 @@ class TestDeCryptRivela : public QObject {
     prova::Scrivi(b_->dir / "testo.txt", prova::Byte(500, 'a'));
     b_->Carrier(b_->dir / "testo.txt");
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QStringLiteral("False"));
+    QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("False"));
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QVERIFY(b_->w->isEnabled());
   }
@@ -193,10 +193,10 @@ class TestDeCryptRivela : public QObject {
   void unaStringaVuotaDaUnTestoVuoto() {
     b_->Carrier(b_->ConTesto(QString(), QStringLiteral("k"), 4));
     b_->Bit(4);
-    b_->w->Text3->setText(QStringLiteral("k"));
-    b_->w->Text1->setText(QStringLiteral("di prima"));
+    b_->Casella("Text3")->setText(QStringLiteral("k"));
+    b_->Multiriga("Text1")->setText(QStringLiteral("di prima"));
     b_->DeCrypt();
-    QCOMPARE(b_->w->Text1->text(), QString());
+    QCOMPARE(b_->Multiriga("Text1")->text(), QString());
     QVERIFY(b_->seam->Messaggi.isEmpty());
     QVERIFY(b_->w->isEnabled());
   }

@@ -1,6 +1,6 @@
 // The main window as it opens: every control in its place with its kind,
-// caption, font and initial state, the tab control, the scroll bars, the
-// picture and the tab order.
+// caption, font and initial state, the tab control, the scroll bars and the
+// picture.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFontInfo>
@@ -17,9 +17,9 @@
 #include <memory>
 
 #include "Avvio.h"
+#include "Banco.h"
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
-#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Progetto.h"
 
@@ -100,7 +100,7 @@ class TestDisposizione : public Banco {
   void ilPostoNonCambiaQuandoLaFinestraSiApre() {
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    w_->SSTab1->setCurrentIndex(1);
+    Schede()->setCurrentIndex(1);
     QApplication::processEvents();
     for (const auto& c : progetto_) {
       const QWidget* w = Trova(c.Nome);
@@ -173,13 +173,13 @@ class TestDisposizione : public Banco {
           "Text4",   "Text1",     "Option5", "Option6",  "CmdDeCrypt", "Text3",
           "TxtBt",   "VScroll2",  "Label7",  "Label9"})
       QVERIFY2(!Trova(spento)->isEnabled(), spento);
-    QVERIFY(w_->Option3->isChecked());
-    QVERIFY(!w_->Option4->isChecked());
-    QVERIFY(!w_->Option5->isChecked());
-    QVERIFY(!w_->Option6->isChecked());
-    QCOMPARE(w_->TxtString->maxLength(), 0);
-    QCOMPARE(w_->TxtKey->maxLength(), 30);
-    QCOMPARE(w_->Text3->maxLength(), 30);
+    QVERIFY(Opzione("Option3")->isChecked());
+    QVERIFY(!Opzione("Option4")->isChecked());
+    QVERIFY(!Opzione("Option5")->isChecked());
+    QVERIFY(!Opzione("Option6")->isChecked());
+    QCOMPARE(Multiriga("TxtString")->maxLength(), 0);
+    QCOMPARE(Casella("TxtKey")->maxLength(), 30);
+    QCOMPARE(Casella("Text3")->maxLength(), 30);
   }
 
   void leEtichetteDeiValoriHannoIlBordo() {
@@ -194,7 +194,7 @@ class TestDisposizione : public Banco {
   }
 
   void lBarreVannoDaZeroATre() {
-    for (QScrollBar* b : {w_->VScroll1, w_->VScroll2}) {
+    for (QScrollBar* b : {Barra("VScroll1"), Barra("VScroll2")}) {
       QCOMPARE(b->orientation(), Qt::Vertical);
       QCOMPARE(b->minimum(), 0);
       QCOMPARE(b->maximum(), 3);
@@ -205,112 +205,50 @@ class TestDisposizione : public Banco {
     // One click on the upper arrow moves by one.
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    QTest::mouseClick(w_->VScroll1, Qt::LeftButton, {}, QPoint(w_->VScroll1->width() / 2, 3));
-    QCOMPARE(w_->VScroll1->value(), 2);
+    QTest::mouseClick(Barra("VScroll1"), Qt::LeftButton, {},
+                      QPoint(Barra("VScroll1")->width() / 2, 3));
+    QCOMPARE(Barra("VScroll1")->value(), 2);
   }
 
   void dueSchedeCryptDavanti() {
-    QCOMPARE(w_->SSTab1->count(), 2);
-    QCOMPARE(w_->SSTab1->tabText(0), QStringLiteral("Crypt"));
-    QCOMPARE(w_->SSTab1->tabText(1), QStringLiteral("Decrypt"));
-    QCOMPARE(w_->SSTab1->currentIndex(), 0);
-    QCOMPARE(w_->SSTab1->tabPosition(), QTabWidget::North);
+    QCOMPARE(Schede()->count(), 2);
+    QCOMPARE(Schede()->tabText(0), QStringLiteral("Crypt"));
+    QCOMPARE(Schede()->tabText(1), QStringLiteral("Decrypt"));
+    QCOMPARE(Schede()->currentIndex(), 0);
+    QCOMPARE(Schede()->tabPosition(), QTabWidget::North);
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-    QVERIFY(w_->FrmCrypt->isVisible());
-    QVERIFY(!w_->FrmDeCrypt->isVisible());
+    QVERIFY(Cornice("FrmCrypt")->isVisible());
+    QVERIFY(!Cornice("FrmDeCrypt")->isVisible());
     // Both tabs in one row, side by side.
-    const QTabBar* barra = w_->SSTab1->tabBar();
+    const QTabBar* barra = Schede()->tabBar();
     QCOMPARE(barra->tabRect(0).top(), barra->tabRect(1).top());
     QVERIFY(barra->tabRect(0).right() < barra->tabRect(1).left());
     // A click on the second tab shows its page and hides the first.
     QTest::mouseClick(const_cast<QTabBar*>(barra), Qt::LeftButton, {}, barra->tabRect(1).center());
-    QCOMPARE(w_->SSTab1->currentIndex(), 1);
-    QVERIFY(!w_->FrmCrypt->isVisible());
-    QVERIFY(w_->FrmDeCrypt->isVisible());
+    QCOMPARE(Schede()->currentIndex(), 1);
+    QVERIFY(!Cornice("FrmCrypt")->isVisible());
+    QVERIFY(Cornice("FrmDeCrypt")->isVisible());
     QTest::mouseClick(const_cast<QTabBar*>(barra), Qt::LeftButton, {}, barra->tabRect(0).center());
-    QVERIFY(w_->FrmCrypt->isVisible());
-    QVERIFY(!w_->FrmDeCrypt->isVisible());
+    QVERIFY(Cornice("FrmCrypt")->isVisible());
+    QVERIFY(!Cornice("FrmDeCrypt")->isVisible());
   }
 
   void ilLogoRiempieIlSuoRiquadro() {
-    QCOMPARE(w_->Image1->toolTip(), QStringLiteral("www.quorvane.example"));
-    QVERIFY(w_->Image1->hasScaledContents());
-    QCOMPARE(w_->Image1->pixmap().size(), QSize(257, 72));
+    QCOMPARE(Logo()->toolTip(), QStringLiteral("www.quorvane.example"));
+    QVERIFY(Logo()->hasScaledContents());
+    QCOMPARE(Logo()->pixmap().size(), QSize(257, 72));
     w_->show();
     QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
     // The picture covers the whole box: no pixel of the box keeps the
     // frame's background.
-    const QImage disegno = w_->Image1->grab().toImage();
-    const QImage logo = w_->Image1->pixmap().toImage();
-    const QColor fondo = w_->FrmCrypt->palette().color(QPalette::Window);
+    const QImage disegno = Logo()->grab().toImage();
+    const QImage logo = Logo()->pixmap().toImage();
+    const QColor fondo = Cornice("FrmCrypt")->palette().color(QPalette::Window);
     for (const QPoint p : {QPoint(0, 0), QPoint(disegno.width() - 1, disegno.height() - 1)}) {
       QVERIFY(disegno.pixelColor(p) != fondo);
     }
     QCOMPARE(disegno.pixelColor(0, 0).rgb(), logo.pixelColor(0, 0).rgb());
-  }
-
-  void laPosizioneTabVaDaZeroASettantacinque() {
-    std::map<int, QString> posti;
-    for (const auto& c : progetto_) {
-      if (c.Tab < 0) continue;
-      QVERIFY2(posti.emplace(c.Tab, c.Nome).second, qPrintable(c.Nome));
-      QCOMPARE(Trova(c.Nome)->property("TabIndex").toInt(), c.Tab);
-    }
-    QCOMPARE(posti.size(), std::size_t(76));
-    QCOMPARE(posti.begin()->first, 0);
-    QCOMPARE(posti.rbegin()->first, 75);
-  }
-
-  // The focus chain visits the controls that take the focus in the order of
-  // their tab positions, starting with CmdEsci.
-  void laCatenaDelFuocoSegueLePosizioni() {
-    std::vector<std::pair<int, QWidget*>> attesi;
-    for (const auto& c : progetto_) {
-      if (c.Tab < 0 || c.Tipo == QLatin1String("QLabel") || c.Tipo == QLatin1String("QGroupBox"))
-        continue;
-      QWidget* w = Trova(c.Nome);
-      attesi.emplace_back(c.Tab, w->focusProxy() ? w->focusProxy() : w);
-    }
-    std::sort(attesi.begin(), attesi.end(),
-              [](const auto& a, const auto& b) { return a.first < b.first; });
-    QCOMPARE(attesi.size(), std::size_t(27));
-    std::vector<QWidget*> visti;
-    QWidget* w = attesi.front().second;
-    for (int passi = 0; passi < 2000 && visti.size() < attesi.size(); ++passi) {
-      const bool cercato =
-          std::any_of(attesi.begin(), attesi.end(), [w](const auto& a) { return a.second == w; });
-      if (cercato && std::find(visti.begin(), visti.end(), w) == visti.end()) visti.push_back(w);
-      w = w->nextInFocusChain();
-    }
-    QCOMPARE(visti.size(), attesi.size());
-    for (std::size_t i = 0; i < attesi.size(); ++i)
-      QVERIFY2(visti[i] == attesi[i].second, qPrintable(attesi[i].second->objectName()));
-    // Labels and frames never take the focus.
-    for (const auto& c : progetto_)
-      if (c.Tipo == QLatin1String("QLabel") || c.Tipo == QLatin1String("QGroupBox"))
-        QVERIFY2(!(Trova(c.Nome)->focusPolicy() & Qt::TabFocus), qPrintable(c.Nome));
-  }
-
-  // Tab walks the usable controls of the page in front, then comes back.
-  void ilTastoTabPercorreLaPagina() {
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowActive(w_.get()));
-    QCOMPARE(QApplication::focusWidget(), w_->CmdEsci);
-    const std::vector<QWidget*> crypt = {w_->SSTab1->tabBar(), w_->CmdDirCrypt, w_->TxtDirCrypt,
-                                         w_->TxtBit,           w_->VScroll1,    w_->TxtPerc2,
-                                         w_->CmdEsci};
-    for (QWidget* atteso : crypt) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QVERIFY2(QApplication::focusWidget() == atteso, qPrintable(atteso->objectName()));
-    }
-    w_->SSTab1->setCurrentIndex(1);
-    const std::vector<QWidget*> decrypt = {w_->SSTab1->tabBar(), w_->TxtPerc, w_->CmdDirDeCrypt,
-                                           w_->TxtDirDeCrypt, w_->CmdEsci};
-    for (QWidget* atteso : decrypt) {
-      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-      QVERIFY2(QApplication::focusWidget() == atteso, qPrintable(atteso->objectName()));
-    }
   }
 };
 

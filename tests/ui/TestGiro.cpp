@@ -3,204 +3,19 @@
 // the file dialogs answered by the scripted seam. The engine is called only
 // to compare with what the window did.
 #include <QtTest>
-#include <algorithm>
-#include <memory>
-#include <random>
-#include <string>
 
 #include "Avvio.h"
-#include "Codici.h"
-#include "Crypta.h"
-#include "FrmMain.h"
-#include "PiattaformaProva.h"
-#include "Supporto.h"
+#include "BancoGiro.h"
 
-// A helper's failed check ends the test that called it.
-#define PASSO(chiamata)                     \
-  do {                                      \
-    chiamata;                               \
-    if (QTest::currentTestFailed()) return; \
-  } while (false)
-
-namespace {
-
-QString Q(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
-// The scroll bar position for a bit count: the top gives 8 bits, the bottom 1.
-int Barra(int nbit) {
-  return nbit == 8 ? 0 : nbit == 4 ? 1 : nbit == 2 ? 2 : 3;
-}
-
-const QString kTesto = QStringLiteral("Prima riga: caffè a 2 €\nseconda riga");
-const QString kChiave = QStringLiteral("Chiave è €");
-
-// The key backwards: other characters in another order, the same mask.
-QString AlRovescio(const QString& s) {
-  QString r = s;
-  std::reverse(r.begin(), r.end());
-  return r;
-}
-
-// A few hundred bytes holding every byte value, in an order of their own.
-prova::Byte OgniByte(uint32_t seme) {
-  prova::Byte b = prova::Casuali(300, seme);
-  for (int i = 0; i < 256; ++i) b[size_t(i)] = uint8_t(i);
-  std::shuffle(b.begin(), b.end(), std::mt19937(seme));
-  return b;
-}
-
-std::string CodiciDi(const QString& testo) {
-  return Codici::DaTesto(testo).value();
-}
-
-}  // namespace
-
-class TestGiro : public QObject {
+class TestGiro : public BancoGiro {
   Q_OBJECT
-
-  std::unique_ptr<prova::Cartella> dir_;
-  std::unique_ptr<PiattaformaProva> seam_;
-  std::unique_ptr<FrmMain> w_;
-  uint32_t seme_ = 0;
-
-  std::string Portante(const std::string& nome, uint32_t offset = 54, size_t pixel = 4000) {
-    prova::Bitmap b;
-    b.offset = offset;
-    b.pixel = pixel;
-    b.seme = ++seme_;
-    return prova::Scrivi(*dir_, nome, b);
-  }
-
-  QString Cartella() const { return Q(dir_->Path().string()); }
-
-  // Keystrokes as the keyboard makes them: Return for a line break, every
-  // other character as its key's text, so "€" comes in as typed too.
-  static void Digita(QWidget* casella, const QString& testo) {
-    casella->setFocus();
-    for (const QChar c : testo) {
-      if (c == QLatin1Char('\n'))
-        QTest::keyClick(casella, Qt::Key_Return);
-      else
-        QTest::sendKeyEvent(QTest::Click, casella, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-  }
-
-  void Fatto() {
-    QVERIFY(w_->isEnabled());
-    QCOMPARE(seam_->Messaggi, QStringList());
-    QCOMPARE(seam_->Inattesi, 0);
-  }
-
-  // The bit count first: moving its scroll bar empties the tab's carrier.
-  void ScegliCrypt(const std::string& carrier, int nbit) {
-    w_->SSTab1->setCurrentIndex(0);
-    w_->VScroll1->setValue(Barra(nbit));
-    QCOMPARE(w_->TxtBit->text(), QString::number(nbit));
-    seam_->Risposte.push_back(Q(carrier));
-    QTest::mouseClick(w_->CmdDirCrypt, Qt::LeftButton);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(carrier));
-    QVERIFY(w_->CmdCrypt->isEnabled());
-    PASSO(Fatto());
-  }
-
-  void Chiave(const QString& chiave) {
-    w_->TxtKey->clear();
-    Digita(w_->TxtKey, chiave);
-    QCOMPARE(w_->TxtKey->text(), chiave);
-  }
-
-  void Crypt() {
-    QVERIFY(w_->CmdCrypt->isEnabled());
-    QTest::mouseClick(w_->CmdCrypt, Qt::LeftButton);
-    PASSO(Fatto());
-  }
-
-  void NascondiTesto(const QString& testo, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(0);
-    QTest::mouseClick(w_->Option3, Qt::LeftButton);
-    QVERIFY(w_->Option3->isChecked());
-    w_->TxtString->clear();
-    Digita(w_->TxtString, testo);
-    QCOMPARE(w_->TxtString->text(), testo);
-    PASSO(Chiave(chiave));
-    PASSO(Crypt());
-  }
-
-  void NascondiFile(const std::string& file, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(0);
-    QTest::mouseClick(w_->Option4, Qt::LeftButton);
-    QVERIFY(w_->Option4->isChecked());
-    seam_->Risposte.push_back(Q(file));
-    QTest::mouseClick(w_->Command1, Qt::LeftButton);
-    QCOMPARE(w_->TxtSelFile->text(), Q(file));
-    PASSO(Chiave(chiave));
-    PASSO(Crypt());
-  }
-
-  void ScegliDeCrypt(const std::string& carrier) {
-    w_->SSTab1->setCurrentIndex(1);
-    seam_->Risposte.push_back(Q(carrier));
-    QTest::mouseClick(w_->CmdDirDeCrypt, Qt::LeftButton);
-    QCOMPARE(w_->TxtDirDeCrypt->text(), Q(carrier));
-    QVERIFY(w_->CmdDeCrypt->isEnabled());
-    PASSO(Fatto());
-  }
-
-  void DeCrypt(int nbit, const QString& chiave) {
-    w_->VScroll2->setValue(Barra(nbit));
-    QCOMPARE(w_->TxtBt->text(), QString::number(nbit));
-    w_->Text3->clear();
-    Digita(w_->Text3, chiave);
-    QCOMPARE(w_->Text3->text(), chiave);
-    QTest::mouseClick(w_->CmdDeCrypt, Qt::LeftButton);
-    PASSO(Fatto());
-  }
-
-  static void OgniNumeroDiBit() {
-    QTest::addColumn<int>("nbit");
-    for (const int n : {1, 2, 4, 8}) QTest::newRow(QByteArray::number(n) + " bit") << n;
-  }
-
-  // What the reveal shows is left in Text1.
-  void RivelaTesto(int nbit, const QString& chiave) {
-    w_->SSTab1->setCurrentIndex(1);
-    QTest::mouseClick(w_->Option5, Qt::LeftButton);
-    QVERIFY(w_->Option5->isChecked());
-    PASSO(DeCrypt(nbit, chiave));
-  }
-
-  // Into `nome` in the test's folder, typed over the defaults of "&File".
-  void RivelaFile(int nbit, const QString& chiave, const QString& nome) {
-    w_->SSTab1->setCurrentIndex(1);
-    QTest::mouseClick(w_->Option6, Qt::LeftButton);
-    QVERIFY(w_->Option6->isChecked());
-    w_->Text5->clear();
-    Digita(w_->Text5, nome);
-    w_->Text4->clear();
-    Digita(w_->Text4, Cartella());
-    QCOMPARE(w_->Text4->text(), Cartella());
-    PASSO(DeCrypt(nbit, chiave));
-  }
 
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
-  void init() {
-    Crypta::BmpHeader = {};
-    dir_ = std::make_unique<prova::Cartella>();
-    seam_ = std::make_unique<PiattaformaProva>();
-    w_ = std::make_unique<FrmMain>();
-    w_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(w_.get()));
-  }
+  void init() { Apri(); }
 
-  void cleanup() {
-    w_.reset();
-    seam_.reset();
-    dir_.reset();
-  }
+  void cleanup() { Chiudi(); }
 
   // --- what is hidden comes back -------------------------------------------
 
@@ -221,7 +36,7 @@ class TestGiro : public QObject {
 
     PASSO(ScegliDeCrypt(c));
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), kTesto);
+    QCOMPARE(Multiriga("Text1")->text(), kTesto);
     QVERIFY(prova::Leggi(c) == nascosto);
   }
 
@@ -242,7 +57,7 @@ class TestGiro : public QObject {
     PASSO(ScegliDeCrypt(c));
     PASSO(RivelaFile(nbit, kChiave, QStringLiteral("uscita.bin")));
     QCOMPARE(prova::Leggi(*dir_ / "uscita.bin"), dati);
-    QCOMPARE(w_->Text1->text(), QString());
+    QCOMPARE(Multiriga("Text1")->text(), QString());
   }
 
   // --- the key and the bit count ------------------------------------------
@@ -271,9 +86,9 @@ class TestGiro : public QObject {
     const QString altra = kChiave + QLatin1Char('x');
     if (testo) {
       PASSO(RivelaTesto(2, rovescio));
-      QCOMPARE(w_->Text1->text(), kTesto);
+      QCOMPARE(Multiriga("Text1")->text(), kTesto);
       PASSO(RivelaTesto(2, altra));
-      QVERIFY(w_->Text1->text() != kTesto);
+      QVERIFY(Multiriga("Text1")->text() != kTesto);
     } else {
       PASSO(RivelaFile(2, rovescio, QStringLiteral("rovescio.bin")));
       QCOMPARE(prova::Leggi(*dir_ / "rovescio.bin"), dati);
@@ -293,10 +108,10 @@ class TestGiro : public QObject {
     for (const int altro : {1, 2, 4, 8}) {
       if (altro == nbit) continue;
       PASSO(RivelaTesto(altro, kChiave));
-      QVERIFY2(w_->Text1->text() != kTesto, qPrintable(QString::number(altro)));
+      QVERIFY2(Multiriga("Text1")->text() != kTesto, qPrintable(QString::number(altro)));
     }
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), kTesto);
+    QCOMPARE(Multiriga("Text1")->text(), kTesto);
   }
 
   // --- the header record shared by the two tabs ----------------------------
@@ -325,7 +140,7 @@ class TestGiro : public QObject {
 
     PASSO(ScegliDeCrypt(b));
     PASSO(RivelaTesto(nbit, kChiave));
-    QCOMPARE(w_->Text1->text(), perB);
+    QCOMPARE(Multiriga("Text1")->text(), perB);
     QCOMPARE(Crypta::BmpHeader.OffsetDati, 54.0);
 
     // The second hide, into the carrier still chosen on "Crypt".
@@ -333,7 +148,7 @@ class TestGiro : public QObject {
     const prova::Byte dati = OgniByte(9);
     const std::string sorgente = *dir_ / "dati.bin";
     prova::Scrivi(sorgente, dati);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(a));
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(a));
     if (testo)
       PASSO(NascondiTesto(secondo, kChiave));
     else
@@ -347,7 +162,7 @@ class TestGiro : public QObject {
     PASSO(ScegliDeCrypt(a));
     if (testo) {
       PASSO(RivelaTesto(nbit, kChiave));
-      QCOMPARE(w_->Text1->text(), secondo);
+      QCOMPARE(Multiriga("Text1")->text(), secondo);
     } else {
       PASSO(RivelaFile(nbit, kChiave, QStringLiteral("uscita.bin")));
       QCOMPARE(prova::Leggi(*dir_ / "uscita.bin"), dati);

@@ -1,19 +1,19 @@
-// The carrier info panel and the bit-count selectors, driven through the
-// window with the scripted seam: the header fields and capacity shown for a
-// chosen carrier, the string box's limit and caption, the hide tab's four
-// states with their messages, the reset on a new bit count, and the reveal
-// tab's controls that follow its carrier path.
+// The carrier info panel, driven through the window with the scripted seam:
+// the header fields and capacity shown for a chosen carrier, the string
+// box's limit and caption, and the hide tab's four states with their
+// messages.
 #include <QApplication>
 #include <QClipboard>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QtTest>
 #include <filesystem>
 #include <memory>
 
 #include "Avvio.h"
+#include "Banco.h"
 #include "Crypta.h"
 #include "FrmMain.h"
-#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
@@ -26,30 +26,6 @@ const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)
 class TestPannello : public Banco {
   Q_OBJECT
 
-
-  // Every value label of the panel, Label5 last.
-  QStringList Pannello() const {
-    QStringList p;
-    for (const QLabel* l : w_->Label2) p << l->text();
-    return p << w_->Label5->text();
-  }
-
-  // Frame1, TxtKey, CmdCrypt and Label3, which the hide tab's state enables
-  // together.
-  QString Abilitati() const {
-    QString s;
-    for (const QWidget* c :
-         std::initializer_list<const QWidget*>{w_->Frame1, w_->TxtKey, w_->CmdCrypt, w_->Label3})
-      s += c->isEnabled() ? '1' : '0';
-    return s;
-  }
-
-  // The reveal tab's controls that follow its carrier path.
-  QList<QWidget*> Decrypt() const {
-    return {w_->FrmPar, w_->CmdDeCrypt, w_->Text3,     w_->Label9,  w_->Label7,
-            w_->TxtBt,  w_->VScroll2,   w_->FrmResult, w_->Option5, w_->Option6};
-  }
-
  private slots:
   void initTestCase() { Avvio::Prepara(*qApp); }
 
@@ -61,28 +37,28 @@ class TestPannello : public Banco {
     const std::string p = Portante("dieci.bmp");
     Scegli(p);
     QCOMPARE(seam_->Messaggi, QStringList());
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(p));
     QCOMPARE(Pannello(),
              QStringList({"374", "54", "40", "10", "10", "1", "24", "0", "320", "2835", "2835", "0",
                           "0", "Windows 3.1x,95,98,Me,NT,2000 .... ", "36"}));
     // Two blanks after "max": the figure in signed form, and no access key.
-    QCOMPARE(w_->Option3->text(), QStringLiteral("Inserisci una stringa (max  36 char)"));
-    QCOMPARE(w_->TxtString->maxLength(), 36);
+    QCOMPARE(Opzione("Option3")->text(), QStringLiteral("Inserisci una stringa (max  36 char)"));
+    QCOMPARE(Multiriga("TxtString")->maxLength(), 36);
     QCOMPARE(Abilitati(), QStringLiteral("1111"));
-    QVERIFY(w_->Option3->isChecked());
-    QVERIFY(w_->TxtString->isEnabled());
+    QVERIFY(Opzione("Option3")->isChecked());
+    QVERIFY(Multiriga("TxtString")->isEnabled());
     // The limit holds under the keyboard.
     Mostra();
-    w_->TxtString->setFocus();
-    QTest::keyClicks(w_->TxtString, QString(40, QLatin1Char('a')));
-    QCOMPARE(w_->TxtString->text(), QString(36, QLatin1Char('a')));
+    Multiriga("TxtString")->setFocus();
+    QTest::keyClicks(Multiriga("TxtString"), QString(40, QLatin1Char('a')));
+    QCOMPARE(Multiriga("TxtString")->text(), QString(36, QLatin1Char('a')));
     // A line break is stored as CR LF: with one place left it does not fit.
-    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
-    QTest::keyClick(w_->TxtString, Qt::Key_Return);
-    QCOMPARE(w_->TxtString->text(), QString(35, QLatin1Char('a')));
-    QTest::keyClick(w_->TxtString, Qt::Key_Backspace);
-    QTest::keyClick(w_->TxtString, Qt::Key_Return);
-    QCOMPARE(w_->TxtString->text(), QString(34, QLatin1Char('a')) + QLatin1Char('\n'));
+    QTest::keyClick(Multiriga("TxtString"), Qt::Key_Backspace);
+    QTest::keyClick(Multiriga("TxtString"), Qt::Key_Return);
+    QCOMPARE(Multiriga("TxtString")->text(), QString(35, QLatin1Char('a')));
+    QTest::keyClick(Multiriga("TxtString"), Qt::Key_Backspace);
+    QTest::keyClick(Multiriga("TxtString"), Qt::Key_Return);
+    QCOMPARE(Multiriga("TxtString")->text(), QString(34, QLatin1Char('a')) + QLatin1Char('\n'));
   }
 
   void laCapienzaOltre65536LimitaComunqueLaStringa_data() {
@@ -98,17 +74,17 @@ class TestPannello : public Banco {
     QFETCH(size_t, pixel);
     QFETCH(QString, capienza);
     Scegli(Portante("grande.bmp", ConPixel(pixel)));
-    QCOMPARE(w_->Label5->text(), capienza);
+    QCOMPARE(Etichetta("Label5")->text(), capienza);
     const int figura = std::min(capienza.toInt(), 65536);
-    QCOMPARE(w_->Option3->text(),
+    QCOMPARE(Opzione("Option3")->text(),
              QStringLiteral("Inserisci una stringa (max  %1 char)").arg(figura));
-    QCOMPARE(w_->TxtString->maxLength(), figura);
+    QCOMPARE(Multiriga("TxtString")->maxLength(), figura);
     QCOMPARE(Abilitati(), QStringLiteral("1111"));
     // A paste longer than the figure is cut to it.
-    w_->TxtString->setText(QString());
+    Multiriga("TxtString")->setText(QString());
     QApplication::clipboard()->setText(QString(65540, QLatin1Char('k')));
-    w_->TxtString->paste();
-    QCOMPARE(w_->TxtString->text().size(), figura);
+    Multiriga("TxtString")->paste();
+    QCOMPARE(Multiriga("TxtString")->text().size(), figura);
   }
 
   void unaBitmapSenzaPostoLoDice_data() {
@@ -131,11 +107,11 @@ class TestPannello : public Banco {
     QCOMPARE(seam_->Messaggi, QStringList({"Bitmap di dimensioni insufficienti"}));
     QCOMPARE(statoAlMessaggio, QStringLiteral("0000"));
     // The fields stay in view, the capacity with them.
-    QCOMPARE(w_->Label2[0]->text(), dimensione);
-    QCOMPARE(w_->Label2[1]->text(), QStringLiteral("54"));
-    QCOMPARE(w_->Label2[13]->text(), QStringLiteral("Windows 3.1x,95,98,Me,NT,2000 .... "));
-    QCOMPARE(w_->Label5->text(), capienza);
-    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Valore(0)->text(), dimensione);
+    QCOMPARE(Valore(1)->text(), QStringLiteral("54"));
+    QCOMPARE(Valore(13)->text(), QStringLiteral("Windows 3.1x,95,98,Me,NT,2000 .... "));
+    QCOMPARE(Etichetta("Label5")->text(), capienza);
+    QCOMPARE(Opzione("Option3")->text(), kSenzaFigura);
     QCOMPARE(Abilitati(), QStringLiteral("0000"));
   }
 
@@ -177,7 +153,7 @@ class TestPannello : public Banco {
         break;
     }
     Scegli(Portante("buona.bmp"));
-    QCOMPARE(w_->Label5->text(), QStringLiteral("36"));
+    QCOMPARE(Etichetta("Label5")->text(), QStringLiteral("36"));
     QStringList pannelloAlMessaggio;
     seam_->AlMessaggio = [&](const QString&) { pannelloAlMessaggio = Pannello(); };
     Scegli(p);
@@ -185,120 +161,61 @@ class TestPannello : public Banco {
     QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
     QCOMPARE(pannelloAlMessaggio, vuoto);
     QCOMPARE(Pannello(), vuoto);
-    QCOMPARE(w_->TxtDirCrypt->text(), Q(p));
-    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Casella("TxtDirCrypt")->text(), Q(p));
+    QCOMPARE(Opzione("Option3")->text(), kSenzaFigura);
     QCOMPARE(Abilitati(), QStringLiteral("0000"));
-  }
-
-  void unNuovoNumeroDiBitAzzeraLaScheda() {
-    Mostra();
-    const std::string p = Portante("dieci.bmp");
-    Scegli(p);
-    w_->TxtString->setFocus();
-    QTest::keyClicks(w_->TxtString, QStringLiteral("abc"));
-    // Both payload boxes filled, to see each emptied.
-    w_->TxtSelFile->setText(QStringLiteral("/tmp/carico.da"));
-
-    QTest::mouseClick(w_->VScroll1, Qt::LeftButton, {}, QPoint(w_->VScroll1->width() / 2, 3));
-    QCOMPARE(w_->VScroll1->value(), 2);
-    QCOMPARE(w_->TxtBit->text(), QStringLiteral("2"));
-    QCOMPARE(w_->TxtString->text(), QString());
-    QCOMPARE(w_->TxtSelFile->text(), QString());
-    QCOMPARE(w_->TxtDirCrypt->text(), QString());
-    QCOMPARE(Pannello(), QStringList(15, QString()));
-    QCOMPARE(w_->Option3->text(), kSenzaFigura);
-    QCOMPARE(Abilitati(), QStringLiteral("0000"));
-
-    // The same carrier now counts at 2 bits.
-    Scegli(p);
-    QCOMPARE(w_->Label5->text(), QStringLiteral("76"));
-    QCOMPARE(w_->Option3->text(), QStringLiteral("Inserisci una stringa (max  76 char)"));
-    QCOMPARE(w_->TxtString->maxLength(), 76);
-    QCOMPARE(Abilitati(), QStringLiteral("1111"));
-    QCOMPARE(seam_->Messaggi, QStringList());
-  }
-
-  void leBarreScrivonoIlNumeroDiBit() {
-    const QStringList attesi = {"8", "4", "2", "1"};
-    for (int v = 0; v < 4; ++v) {
-      w_->VScroll1->setValue(v);
-      w_->VScroll2->setValue(v);
-      QCOMPARE(w_->TxtBit->text(), attesi.at(v));
-      QCOMPARE(w_->TxtBt->text(), attesi.at(v));
-    }
-  }
-
-  void laBarraDiDecryptCambiaSoloIlSuoNumero() {
-    Scegli(Portante("dieci.bmp"));
-    const std::string rivela = Portante("rivela.bmp");
-    w_->TxtDirDeCrypt->setText(Q(rivela));
-    w_->Text3->setText(QStringLiteral("chiave"));
-    w_->Option6->setChecked(true);
-    const QStringList pannello = Pannello();
-    w_->VScroll2->setValue(1);
-    QCOMPARE(w_->TxtBt->text(), QStringLiteral("4"));
-    QCOMPARE(w_->TxtBit->text(), QStringLiteral("1"));
-    QCOMPARE(w_->TxtDirDeCrypt->text(), Q(rivela));
-    QCOMPARE(w_->Text3->text(), QStringLiteral("chiave"));
-    QVERIFY(w_->Option6->isChecked());
-    QCOMPARE(Pannello(), pannello);
-    QCOMPARE(Abilitati(), QStringLiteral("1111"));
-    for (QWidget* c : Decrypt()) QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
-  }
-
-  void laSchedaDecryptSegueIlSuoPercorso() {
-    QVERIFY(w_->FrmPar->isEnabled());
-    QVERIFY(w_->FrmResult->isEnabled());
-    w_->TxtKey->setText(QStringLiteral("segreta"));
-    w_->Text3->setText(QStringLiteral("chiave"));
-    w_->Option6->setChecked(true);
-    QSignalSpy click(w_->Option5, &QRadioButton::clicked);
-    const std::string p = Portante("rivela.bmp");
-
-    w_->TxtDirDeCrypt->setText(Q(p));
-    for (QWidget* c : Decrypt()) QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
-    QVERIFY(w_->Option5->isChecked());
-    QCOMPARE(click.count(), 1);  // selected as a click would, handler included
-    // The reveal carrier never reaches the hide tab's panel.
-    QCOMPARE(Pannello(), QStringList(15, QString()));
-    QCOMPARE(Abilitati(), QStringLiteral("0000"));
-
-    w_->TxtDirDeCrypt->setText(QString());
-    for (QWidget* c : Decrypt()) QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
-    // Both keys stay: the hide tab's belongs to another carrier.
-    QCOMPARE(w_->TxtKey->text(), QStringLiteral("segreta"));
-    QCOMPARE(w_->Text3->text(), QStringLiteral("chiave"));
-
-    w_->Option6->setChecked(true);
-    w_->TxtDirDeCrypt->setText(Q(p));
-    QVERIFY(w_->Option5->isChecked());
-    QCOMPARE(click.count(), 2);
-    QCOMPARE(seam_->Messaggi, QStringList());
   }
 
   void laStessaBitmapVieneRiletta() {
     const std::string p = Portante("dieci.bmp");
     Scegli(p);
-    QCOMPARE(w_->Label5->text(), QStringLiteral("36"));
+    QCOMPARE(Etichetta("Label5")->text(), QStringLiteral("36"));
     prova::Scrivi(p, ConPixel(400).Byte_());
     Scegli(p);
-    QCOMPARE(w_->Label5->text(), QStringLiteral("46"));
-    QCOMPARE(w_->Label2[0]->text(), QStringLiteral("454"));
-    QCOMPARE(w_->TxtString->maxLength(), 46);
+    QCOMPARE(Etichetta("Label5")->text(), QStringLiteral("46"));
+    QCOMPARE(Valore(0)->text(), QStringLiteral("454"));
+    QCOMPARE(Multiriga("TxtString")->maxLength(), 46);
   }
 
   void ilSegnapostoSvuotaSenzaMessaggi() {
     Scegli(Portante("dieci.bmp"));
     w_->AssegnaLbl(QStringLiteral("CCCCCCCC"), 1);
     QCOMPARE(Pannello(), QStringList(15, QString()));
-    QCOMPARE(w_->Option3->text(), kSenzaFigura);
+    QCOMPARE(Opzione("Option3")->text(), kSenzaFigura);
     QCOMPARE(Abilitati(), QStringLiteral("0000"));
     // The limit of the last ready state stays.
-    QCOMPARE(w_->TxtString->maxLength(), 36);
+    QCOMPARE(Multiriga("TxtString")->maxLength(), 36);
     QCOMPARE(seam_->Messaggi, QStringList());
     // Any other path that is no bitmap is refused aloud.
     w_->AssegnaLbl(QStringLiteral("cccccccc"), 1);
     QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
+  }
+
+  // The placeholder is no file name: a good bitmap called so in the working
+  // directory must not fill the panel on any way to the cleared state.
+  void ilSegnapostoNonLeggeUnFileConQuelNome() {
+    const QString lavoro = QDir::currentPath();
+    const auto indietro = qScopeGuard([&lavoro] { QDir::setCurrent(lavoro); });
+    QVERIFY(QDir::setCurrent(Q(dir_->Path().string())));
+    Portante("CCCCCCCC", ConPixel(832));  // 100 bytes of room
+    const std::string p = Portante("dieci.bmp");
+    // The panel, Option3's caption and the hide controls' state.
+    const auto stato = [this] { return Pannello() << Opzione("Option3")->text() << Abilitati(); };
+    const QStringList svuotato = QStringList(15, QString()) << kSenzaFigura << "0000";
+
+    Scegli(p);
+    Barra("VScroll1")->setValue(2);  // a new bit count
+    QCOMPARE(stato(), svuotato);
+    Scegli(p);
+    seam_->Risposte.push_back(std::nullopt);  // a cancelled choice
+    Pulsante("CmdDirCrypt")->click();
+    QCOMPARE(stato(), svuotato);
+    Scegli(p);
+    w_->AssegnaLbl(QStringLiteral("CCCCCCCC"), 1);
+    QCOMPARE(stato(), svuotato);
+    // What the engine read last is still the chosen carrier.
+    QCOMPARE(Crypta::BmpHeader.BytesUtilizzabili, 76.0);
+    QCOMPARE(seam_->Messaggi, QStringList());
   }
 };
 

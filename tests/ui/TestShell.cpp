@@ -15,16 +15,15 @@
 #include <memory>
 
 #include "Avvio.h"
+#include "Banco.h"
 #include "CasellaMultiriga.h"
 #include "FrmMain.h"
 #include "Immagine.h"
-#include "Banco.h"
 #include "PiattaformaProva.h"
 #include "Supporto.h"
 
 class TestShell : public Banco {
   Q_OBJECT
-
 
   // Runs Qt's event loop as the program does, does `azione` inside it and
   // tells whether the loop ended by itself, as the program ends, within
@@ -68,9 +67,9 @@ class TestShell : public Banco {
 
   void lEsciNonSiVedeMaHaIlFuoco() {
     Mostra();
-    QVERIFY(!w_->rect().intersects(w_->CmdEsci->geometry()));
-    QVERIFY(w_->CmdEsci->isEnabled());
-    QCOMPARE(QApplication::focusWidget(), w_->CmdEsci);
+    QVERIFY(!w_->rect().intersects(Pulsante("CmdEsci")->geometry()));
+    QVERIFY(Pulsante("CmdEsci")->isEnabled());
+    QCOMPARE(QApplication::focusWidget(), Pulsante("CmdEsci"));
   }
 
   void esciDallaTastieraFinisceIlProgramma_data() {
@@ -92,7 +91,7 @@ class TestShell : public Banco {
 
   void unClickSuEsciFinisceIlProgramma() {
     Mostra();
-    QVERIFY(FinisceIlProgramma([this] { w_->CmdEsci->click(); }));
+    QVERIFY(FinisceIlProgramma([this] { Pulsante("CmdEsci")->click(); }));
     QVERIFY(!w_->isVisible());
   }
 
@@ -103,9 +102,9 @@ class TestShell : public Banco {
     Mostra();
     const prova::Cartella cartella;
     const std::string portante = prova::Scrivi(cartella, "portante.bmp", prova::Bitmap{});
-    w_->TxtDirCrypt->setText(QString::fromStdString(portante));
-    w_->TxtString->setText(QStringLiteral("da nascondere"));
-    QVERIFY(w_->CmdCrypt->isEnabled());
+    Casella("TxtDirCrypt")->setText(QString::fromStdString(portante));
+    Multiriga("TxtString")->setText(QStringLiteral("da nascondere"));
+    QVERIFY(Pulsante("CmdCrypt")->isEnabled());
     const prova::Byte prima = prova::Leggi(portante);
     QSignalSpy ultima(qApp, &QGuiApplication::lastWindowClosed);
     QVERIFY(FinisceIlProgramma([this] { w_->windowHandle()->close(); }));
@@ -136,14 +135,14 @@ class TestShell : public Banco {
 
   void ilLogoChiedeDiAprireIlSito() {
     Mostra();
-    QTest::mouseClick(w_->Image1, Qt::LeftButton);
+    QTest::mouseClick(Logo(), Qt::LeftButton);
     QCOMPARE(seam_->Indirizzi.size(), 1);
     const QUrl sito = seam_->Indirizzi.first();
     QCOMPARE(sito.scheme(), QStringLiteral("http"));
     QCOMPARE(sito.host(), QStringLiteral("www.quorvane.example"));
     QCOMPARE(sito, QUrl(QStringLiteral("http://www.quorvane.example")));
     // A second click asks a second time.
-    QTest::mouseClick(w_->Image1, Qt::LeftButton);
+    QTest::mouseClick(Logo(), Qt::LeftButton);
     QCOMPARE(seam_->Indirizzi.size(), 2);
     QCOMPARE(seam_->Indirizzi.at(1), sito);
   }
@@ -152,21 +151,21 @@ class TestShell : public Banco {
     Mostra();
     seam_->EsitoIndirizzo = false;
     const QStringList prima = Istantanea();
-    QTest::mouseClick(w_->Image1, Qt::LeftButton);
-    QTest::mouseClick(w_->Image1, Qt::LeftButton);
+    QTest::mouseClick(Logo(), Qt::LeftButton);
+    QTest::mouseClick(Logo(), Qt::LeftButton);
     QCOMPARE(seam_->Indirizzi.size(), 2);
     QVERIFY(seam_->Messaggi.isEmpty());
     QCOMPARE(Istantanea(), prima);
-    QCOMPARE(QApplication::focusWidget(), w_->CmdEsci);
+    QCOMPARE(QApplication::focusWidget(), Pulsante("CmdEsci"));
   }
 
   void soloUnClickSinistroSulLogoContA() {
     Mostra();
-    QTest::mouseClick(w_->Image1, Qt::RightButton);
-    QTest::mousePress(w_->Image1, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(w_->Image1, Qt::LeftButton, {}, QPoint(w_->Image1->width() + 20, 5));
+    QTest::mouseClick(Logo(), Qt::RightButton);
+    QTest::mousePress(Logo(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(Logo(), Qt::LeftButton, {}, QPoint(Logo()->width() + 20, 5));
     QVERIFY(seam_->Indirizzi.isEmpty());
-    QTest::mouseClick(w_->FrmCrypt, Qt::LeftButton);
+    QTest::mouseClick(Cornice("FrmCrypt"), Qt::LeftButton);
     QVERIFY(seam_->Indirizzi.isEmpty());
   }
 
@@ -178,11 +177,11 @@ class TestShell : public Banco {
     QCOMPARE(w_->minimumSize(), QSize(517, 472));
     QCOMPARE(w_->maximumSize(), QSize(517, 472));
     Mostra();
-    const QRect scheda = w_->SSTab1->geometry();
+    const QRect scheda = Schede()->geometry();
     w_->resize(800, 600);
     QApplication::processEvents();
     QCOMPARE(w_->size(), QSize(517, 472));
-    QCOMPARE(w_->SSTab1->geometry(), scheda);
+    QCOMPARE(Schede()->geometry(), scheda);
     w_->resize(300, 200);
     QCOMPARE(w_->size(), QSize(517, 472));
   }

@@ -9,6 +9,7 @@
 #include <QScrollBar>
 
 #include "CasellaMultiriga.h"
+#include "CasellaPercorso.h"
 
 namespace Disegno {
 
@@ -73,6 +74,13 @@ QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Tw
 QLineEdit* Casella(QWidget* padre, const char* nome, const char* testo, const Twips& t,
                    const QFont& f, int tab) {
   auto* c = new QLineEdit(QString::fromUtf8(testo), padre);
+  Posa(c, nome, t, f, tab);
+  return c;
+}
+
+CasellaPercorso* Percorso(QWidget* padre, const char* nome, const Twips& t, const QFont& f,
+                          int tab) {
+  auto* c = new CasellaPercorso(padre);
   Posa(c, nome, t, f, tab);
   return c;
 }

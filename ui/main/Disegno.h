@@ -7,6 +7,7 @@
 #include <QRect>
 
 class CasellaMultiriga;
+class CasellaPercorso;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -43,6 +44,9 @@ QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Tw
                    const QFont& f, int tab);
 QLineEdit* Casella(QWidget* padre, const char* nome, const char* testo, const Twips& t,
                    const QFont& f, int tab);
+// A read-only box for a chosen file's path, which takes a dropped file.
+CasellaPercorso* Percorso(QWidget* padre, const char* nome, const Twips& t, const QFont& f,
+                          int tab);
 CasellaMultiriga* Multiriga(QWidget* padre, const char* nome, const Twips& t, const QFont& f,
                             int tab);
 // A vertical scroll bar from 0 to 3, one step per click, at 3.

@@ -1,25 +1,52 @@
-// The carrier info panel of the "Crypt" tab and the two bit-count selectors:
-// analysing the hide carrier, showing its header fields and capacity, the
-// string box's limit, the hide tab's enabled states, and the reveal tab's
-// controls that follow its carrier path.
+// The carrier info panel and the bit-count selectors: their controls, the
+// analysis of the hide carrier with its two messages, and the bit counts.
+#include "PannelloInfo.h"
+
 #include <QLabel>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QScrollBar>
-#include <algorithm>
 
 #include "Codici.h"
 #include "Crypta.h"
+#include "Disegno.h"
 #include "Estrazione.h"
-#include "FrmMain.h"
+#include "Piattaforma.h"
+
+using Disegno::Carattere;
 
 namespace {
 
-// The path that stands for "no carrier"; the engine never accepts it.
+// The path that stands for "no carrier". It is never a file: a file of that
+// name in the working directory must not turn into a carrier.
 const QString kSegnaposto = QStringLiteral("CCCCCCCC");
-const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)");
-// The string box never takes more, however large the carrier.
-constexpr double kMassimoStringa = 65536;
+
+// The header table: a caption and the box of its value per row.
+struct Riga {
+  int Indice;
+  const char* Caption;
+  Disegno::Twips Label1, Label2;
+};
+constexpr Riga Tabella[] = {
+    {13, "Tipo", {120, 360, 495, 255}, {600, 240, 2295, 315}},
+    {0, "Dimensione File (Bytes)", {120, 600, 1695, 225}, {1920, 600, 1005, 225}},
+    {1, "Offset", {120, 840, 735, 225}, {1920, 840, 1005, 225}},
+    {2, "Lunghezza Header", {120, 1080, 1455, 225}, {1920, 1080, 1005, 225}},
+    {3, "Larghezza Bitmap", {120, 1320, 1455, 225}, {1920, 1320, 1005, 225}},
+    {4, "Altezza Bitmap", {120, 1560, 1335, 225}, {1920, 1560, 1005, 225}},
+    {5, "Numero Piani", {120, 1800, 1215, 225}, {1920, 1800, 1005, 225}},
+    {6, "Bits per Pixel", {120, 2040, 975, 225}, {1920, 2040, 1005, 225}},
+    {7, "Compressione", {120, 2280, 1335, 225}, {1920, 2280, 1005, 225}},
+    {8, "Grandezza Bitmap", {120, 2520, 1335, 225}, {1920, 2520, 1005, 225}},
+    {9, "Risoluzione Orizz. Px/Mt", {120, 2760, 1815, 225}, {1920, 2760, 1005, 225}},
+    {10, "Risoluzione Vert. Px/Mt", {120, 3000, 1815, 225}, {1920, 3000, 1005, 225}},
+    {11, "Colori usati", {120, 3240, 1455, 225}, {1920, 3240, 1005, 225}},
+    {12, "Colori importanti", {120, 3480, 1455, 225}, {1920, 3480, 1005, 225}},
+};
+
+// The value labels are told from the caption labels by a single-line border.
+void Valore(QLabel* l) {
+  l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
 
 // A header field as plain digits: no grouping, no decimals.
 QString Numero(double v) {
@@ -27,104 +54,118 @@ QString Numero(double v) {
   return QString::number(v, 'f', 0);
 }
 
-// The figure in signed-number form, where a blank stands for the plus sign;
-// the figure is always positive here, hence two blanks after "max".
-QString Didascalia(double figura) {
-  return QStringLiteral("Inserisci una stringa (max  ") + Numero(figura) + QStringLiteral(" char)");
+// The text a selector shows for the value of its bar: 3 is 1 bit, 0 is 8.
+QString Testo(int valore) {
+  return QString::number(1 << (3 - valore));
 }
 
 }  // namespace
 
-void FrmMain::CollegaPannello() {
-  connect(TxtDirCrypt, &QLineEdit::textChanged, this, &FrmMain::TxtDirCrypt_Change);
-  connect(TxtBit, &QLineEdit::textChanged, this, &FrmMain::TxtBit_Change);
-  connect(TxtDirDeCrypt, &QLineEdit::textChanged, this, &FrmMain::TxtDirDeCrypt_Change);
-  connect(VScroll1, &QScrollBar::valueChanged, this, &FrmMain::VScroll1_Change);
-  connect(VScroll2, &QScrollBar::valueChanged, this, &FrmMain::VScroll2_Change);
+PannelloInfo::PannelloInfo(QWidget* crypt, QWidget* parametri) : QGroupBox(crypt) {
+  Disponi(crypt, parametri);
+  connect(TxtBit, &QLineEdit::textChanged, this, &PannelloInfo::TxtBit_Change);
+  connect(VScroll1, &QScrollBar::valueChanged, this, &PannelloInfo::VScroll1_Change);
+  connect(VScroll2, &QScrollBar::valueChanged, this, &PannelloInfo::VScroll2_Change);
+  // The reveal bit count has no handler of its own: the reveal tab only
+  // takes it.
+  connect(TxtBt, &QLineEdit::textChanged, this,
+          [this](const QString& testo) { emit BitDeCrypt(Estrazione::Bit(testo)); });
 }
 
-int16_t FrmMain::Bit(const QLineEdit* casella) {
-  // One reading of a bit-count box for both tabs.
-  return Estrazione::Bit(casella->text());
+void PannelloInfo::Disponi(QWidget* crypt, QWidget* parametri) {
+  const QFont sans = Carattere("MS Sans Serif", 8.25);
+  Disegno::Posa(this, "FrmInfo", {4080, 1440, 3135, 4815}, Carattere("MS Sans Serif", 8.25, true),
+                27);
+  setTitle(QStringLiteral("Dati Bitmap:"));
+  const QFont arial = Carattere("Arial", 8.25);
+  for (const Riga& r : Tabella) {
+    const int i = r.Indice;
+    const QByteArray nome1 = "Label1_" + QByteArray::number(i);
+    const QByteArray nome2 = "Label2_" + QByteArray::number(i);
+    Disegno::Etichetta(this, nome1.constData(), r.Caption, r.Label1, arial, 28 + i);
+    Label2[i] = Disegno::Etichetta(this, nome2.constData(), "", r.Label2, arial, 42 + i);
+    Valore(Label2[i]);
+  }
+  Disegno::Etichetta(this, "Label4", "Bytes utilizzabili:", {600, 3840, 2055, 375},
+                     Carattere("Microsoft Sans Serif", 12, true), 56);
+  Label5 = Disegno::Etichetta(this, "Label5", "", {840, 4200, 1455, 375},
+                              Carattere("MS Sans Serif", 9.75, true), 57);
+  Valore(Label5);
+
+  TxtBit = Disegno::Casella(crypt, "TxtBit", "1", {2400, 4680, 375, 375}, sans, 66);
+  TxtBit->setReadOnly(true);
+  VScroll1 = Disegno::Barra(crypt, "VScroll1", {2760, 4680, 255, 375}, 67);
+
+  TxtBt = Disegno::Casella(parametri, "TxtBt", "1", {5640, 600, 375, 375}, sans, 17);
+  TxtBt->setReadOnly(true);
+  TxtBt->setEnabled(false);
+  VScroll2 = Disegno::Barra(parametri, "VScroll2", {6000, 600, 255, 375}, 16);
+  VScroll2->setEnabled(false);
 }
 
-void FrmMain::StatoCrypt(bool pronto) {
-  Frame1->setEnabled(pronto);
-  TxtKey->setEnabled(pronto);
-  CmdCrypt->setEnabled(pronto);
-  Label3->setEnabled(pronto);
-}
-
-void FrmMain::AssegnaLbl(const QString& Path, int16_t Nbit) {
-  capienzaCrypt_ = 0;
-  if (Crypta::LeggiHeader(Codici::Percorso(Path), Nbit)) {
-    const Crypta::Intestazione& h = Crypta::BmpHeader;
-    const QString valori[14] = {Numero(h.DimensioneFile),   Numero(h.OffsetDati),
-                                Numero(h.LunghezzaHeader),  Numero(h.Larghezza),
-                                Numero(h.Altezza),          Numero(h.NumeroPiani),
-                                Numero(h.BitPerPixel),      Codici::ATesto(h.Compressione),
-                                Numero(h.GrandezzaBitmap),  Numero(h.RisoluzioneOrizz),
-                                Numero(h.RisoluzioneVert),  Numero(h.ColoriUsati),
-                                Numero(h.ColoriImportanti), Codici::ATesto(h.TipoBitmap)};
-    for (std::size_t i = 0; i < Label2.size(); ++i) Label2[i]->setText(valori[i]);
-    Label5->setText(Numero(h.BytesUtilizzabili));
-    if (h.BytesUtilizzabili > 0) {
-      // Above the cap the box still stops at the figure the caption shows:
-      // a longer string would not fit anyway where it counts, at the hide.
-      const double figura = std::min(h.BytesUtilizzabili, kMassimoStringa);
-      Option3->setText(Didascalia(figura));
-      TxtString->setMaxLength(static_cast<int>(figura));
-      capienzaCrypt_ = h.BytesUtilizzabili;
-      StatoCrypt(true);
-    } else {
-      Option3->setText(kSenzaFigura);
-      StatoCrypt(false);
-      Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
-    }
+void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
+  // The placeholder is no path at all: the engine is not asked about it.
+  if (Path == kSegnaposto) {
+    Svuota();
+    emit Capienza(0);
     return;
   }
-
-  // A refused file and the placeholder both leave the panel empty. A new
-  // path always follows an emptied one, so for a refused file this only
-  // repeats what the emptying did.
-  for (QLabel* l : Label2) l->setText(QString());
-  Label5->setText(QString());
-  Option3->setText(kSenzaFigura);
-  StatoCrypt(false);
-  if (Path != kSegnaposto) Avvisa(QStringLiteral("Formato file non valido"));
+  if (!Crypta::LeggiHeader(Codici::Percorso(Path), Nbit)) {
+    // A new path always follows an emptied one, so this only repeats what
+    // the emptying did.
+    Svuota();
+    emit Capienza(0);
+    Avvisa(QStringLiteral("Formato file non valido"));
+    return;
+  }
+  const Crypta::Intestazione& h = Crypta::BmpHeader;
+  const QString valori[14] = {Numero(h.DimensioneFile),   Numero(h.OffsetDati),
+                              Numero(h.LunghezzaHeader),  Numero(h.Larghezza),
+                              Numero(h.Altezza),          Numero(h.NumeroPiani),
+                              Numero(h.BitPerPixel),      Codici::ATesto(h.Compressione),
+                              Numero(h.GrandezzaBitmap),  Numero(h.RisoluzioneOrizz),
+                              Numero(h.RisoluzioneVert),  Numero(h.ColoriUsati),
+                              Numero(h.ColoriImportanti), Codici::ATesto(h.TipoBitmap)};
+  for (std::size_t i = 0; i < Label2.size(); ++i) Label2[i]->setText(valori[i]);
+  Label5->setText(Numero(h.BytesUtilizzabili));
+  // The figure stays in view also when the carrier takes nothing.
+  emit Capienza(h.BytesUtilizzabili > 0 ? h.BytesUtilizzabili : 0);
+  if (!(h.BytesUtilizzabili > 0)) Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
 }
 
-void FrmMain::TxtDirCrypt_Change() {
-  const QString path = TxtDirCrypt->text();
+void PannelloInfo::Svuota() {
+  for (QLabel* l : Label2) l->setText(QString());
+  Label5->setText(QString());
+}
+
+void PannelloInfo::TxtDirCrypt_Change(const QString& path) {
   if (!path.isEmpty())
-    AssegnaLbl(path, Bit(TxtBit));
+    AssegnaLbl(path, Estrazione::Bit(TxtBit->text()));
   else
     AssegnaLbl(kSegnaposto, 1);
 }
 
-void FrmMain::TxtBit_Change() {
-  // A capacity holds for one bit count only: the carrier is chosen again
-  // after the count, and the payload with it.
-  TxtString->setText(QString());
-  TxtSelFile->setText(QString());
-  TxtDirCrypt->setText(QString());
+void PannelloInfo::TxtBit_Change() {
+  emit BitCrypt(Estrazione::Bit(TxtBit->text()));
+  // Empties the tab's payload and carrier path; an emptied path comes back
+  // here as a change and clears the panel already.
+  emit Azzera();
   AssegnaLbl(kSegnaposto, 1);
 }
 
-void FrmMain::VScroll1_Change(int valore) {
-  TxtBit->setText(QString::number(1 << (3 - valore)));
+void PannelloInfo::VScroll1_Change(int valore) {
+  TxtBit->setText(Testo(valore));
 }
 
-void FrmMain::VScroll2_Change(int valore) {
-  TxtBt->setText(QString::number(1 << (3 - valore)));
+void PannelloInfo::VScroll2_Change(int valore) {
+  TxtBt->setText(Testo(valore));
 }
 
-void FrmMain::TxtDirDeCrypt_Change() {
-  const bool carrier = !TxtDirDeCrypt->text().isEmpty();
-  // The hide tab's key TxtKey is left alone: emptying it unseen here would
-  // make the next hide go out unscrambled.
-  for (QWidget* c : std::initializer_list<QWidget*>{FrmPar, CmdDeCrypt, Text3, Label9, Label7,
-                                                    TxtBt, VScroll2, FrmResult, Option5, Option6})
-    c->setEnabled(carrier);
-  if (carrier) Seleziona(Option5);
+void PannelloInfo::AbilitaBt(bool abilitato) {
+  TxtBt->setEnabled(abilitato);
+  VScroll2->setEnabled(abilitato);
+}
+
+void PannelloInfo::Avvisa(const QString& testo) {
+  Piattaforma::Attuale().Messaggio(window(), testo);
 }

@@ -1,91 +1,156 @@
-// The "Crypt" tab's workflow: choosing the carrier, text or file mode,
-// choosing the file to hide with its size check, and the hide itself. The
-// panel and the enabled states that follow a carrier are PannelloInfo.cpp's.
-#include <QFileInfo>
+// The "Crypt" tab's controls and its choices: the carrier, text or file mode,
+// the file to hide with its size check, each chosen by its dialog or by a
+// drop on its path box, the state that follows the panel's analysis, and
+// the logo link.
+#include "TabCrypt.h"
+
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <cstdint>
-#include <filesystem>
-#include <limits>
-#include <new>
-#include <system_error>
+#include <QUrl>
+#include <algorithm>
 
-#include "Codici.h"
+#include "Avvio.h"
+#include "CasellaMultiriga.h"
 #include "Crypta.h"
-#include "FrmMain.h"
+#include "Disegno.h"
+#include "Identita.h"
+#include "Immagine.h"
 #include "Piattaforma.h"
+
+using Disegno::Carattere;
 
 namespace {
 
-const QString kTroppoGrande = QStringLiteral("Attenzione !!\r\nFile troppo grande");
-constexpr int64_t kMax32 = std::numeric_limits<int32_t>::max();
+const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)");
+// The string box never takes more, however large the carrier.
+constexpr double kMassimoStringa = 65536;
 
-// A file to hide as the carrier must take it: its size, and the room it is
-// checked against, its name's length plus its size.
-struct Misura {
-  int32_t Dimensione;
-  int32_t Spazio;
-};
-
-// Nothing when the size cannot be read or the room does not fit in 32 bits:
-// such a file is too big for any carrier.
-std::optional<Misura> MisuraFile(const QString& file) {
-  std::error_code ec;
-  const std::uintmax_t dimensione =
-      std::filesystem::file_size(std::filesystem::path(Codici::Percorso(file)), ec);
-  if (ec || dimensione > std::uintmax_t(kMax32)) return std::nullopt;
-  const int64_t nome = QFileInfo(file).fileName().toUcs4().size();
-  const int64_t spazio = nome + int64_t(dimensione);
-  if (spazio > kMax32) return std::nullopt;
-  return Misura{int32_t(dimensione), int32_t(spazio)};
-}
-
-// The window takes no input while the engine works, and takes it again
-// however the work ends.
-class Disabilitata {
- public:
-  explicit Disabilitata(QWidget* w) : w_(w) { w_->setEnabled(false); }
-  ~Disabilitata() { w_->setEnabled(true); }
-  Disabilitata(const Disabilitata&) = delete;
-  Disabilitata& operator=(const Disabilitata&) = delete;
-
- private:
-  QWidget* w_;
-};
-
-QString NonAmmesso(const QString& dove, const QString& carattere) {
-  return dove + QStringLiteral(" contiene il carattere \"") + carattere +
-         QStringLiteral(
-             "\", che non si può nascondere: usare solo caratteri "
-             "dell'alfabeto latino occidentale.");
+// The figure in signed-number form, where a blank stands for the plus sign;
+// the figure is always positive here, hence two blanks after "max".
+QString Didascalia(double figura) {
+  return QStringLiteral("Inserisci una stringa (max  ") + QString::number(figura, 'f', 0) +
+         QStringLiteral(" char)");
 }
 
 }  // namespace
 
-void FrmMain::CollegaCrypt() {
-  connect(CmdDirCrypt, &QPushButton::clicked, this, &FrmMain::CmdDirCrypt_Click);
-  connect(Option3, &QRadioButton::clicked, this, &FrmMain::Option3_Click);
-  connect(Option4, &QRadioButton::clicked, this, &FrmMain::Option4_Click);
-  connect(Command1, &QPushButton::clicked, this, &FrmMain::Command1_Click);
-  connect(CmdCrypt, &QPushButton::clicked, this, &FrmMain::CmdCrypt_Click);
+TabCrypt::TabCrypt(QWidget* parent) : QGroupBox(parent) {
+  Disponi();
+  connect(TxtDirCrypt, &QLineEdit::textChanged, this, &TabCrypt::Carrier);
+  connect(CmdDirCrypt, &QPushButton::clicked, this, &TabCrypt::CmdDirCrypt_Click);
+  connect(TxtDirCrypt, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtDirCrypt_Drop);
+  connect(Option3, &QRadioButton::clicked, this, &TabCrypt::Option3_Click);
+  connect(Option4, &QRadioButton::clicked, this, &TabCrypt::Option4_Click);
+  connect(Command1, &QPushButton::clicked, this, &TabCrypt::Command1_Click);
+  connect(TxtSelFile, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtSelFile_Drop);
+  connect(CmdCrypt, &QPushButton::clicked, this, &TabCrypt::CmdCrypt_Click);
+  connect(Image1, &Immagine::Click, this, &TabCrypt::Image1_Click);
   Crypta::Finestra.TxtPerc2 = [this](const std::string& testo) {
     TxtPerc2->setText(QString::fromStdString(testo));
   };
   Crypta::Finestra.DoEvents = [] { Piattaforma::Attuale().DoEvents(); };
 }
 
-void FrmMain::CmdDirCrypt_Click() {
+TabCrypt::~TabCrypt() {
+  // The engine must not write into a tab that is gone.
+  Crypta::Finestra.TxtPerc2 = {};
+  Crypta::Finestra.DoEvents = {};
+}
+
+void TabCrypt::Disponi() {
+  const QFont sans = Carattere("MS Sans Serif", 8.25);
+  const QFont sansBold = Carattere("MS Sans Serif", 8.25, true);
+  Disegno::Posa(this, "FrmCrypt", {120, 360, 7335, 6375}, Carattere("Arial", 8.25, true), 24);
+  Disegno::Etichetta(this, "LblDir", "Seleziona Bitmap di appoggio", {120, 240, 2535, 255},
+                     sansBold, 69);
+  CmdDirCrypt =
+      Disegno::Pulsante(this, "CmdDirCrypt", "&Apri...", {2760, 240, 1215, 300}, sans, 25);
+  TxtDirCrypt =
+      Disegno::Percorso(this, "TxtDirCrypt", {120, 600, 3855, 330}, Carattere("Arial", 9), 26);
+
+  Image1 = new Immagine(this);
+  Image1->setObjectName(QStringLiteral("Image1"));
+  Image1->setGeometry(Disegno::Pixel({4200, 360, 2775, 795}));
+  Image1->setPixmap(Avvio::Logo());
+  Image1->setToolTip(QString::fromUtf8(Identita::Indirizzo));
+
+  Frame1 = Disegno::Cornice(this, "Frame1", " Sorgente da Crittografare ", {120, 1080, 3855, 2535},
+                            sansBold, 59);
+  Frame1->setEnabled(false);
+  Option3 = Disegno::Opzione(Frame1, "Option3", "&Inserisci una stringa (max xx char)",
+                             {240, 360, 3135, 255}, sans, 60);
+  Option3->setChecked(true);
+  TxtString = Disegno::Multiriga(Frame1, "TxtString", {120, 720, 3495, 735}, sans, 61);
+  Option4 =
+      Disegno::Opzione(Frame1, "Option4", "Seleziona un &file", {240, 1560, 1575, 375}, sans, 63);
+  Command1 = Disegno::Pulsante(Frame1, "Command1", "Apri...", {2280, 1560, 1335, 300}, sans, 64);
+  Command1->setEnabled(false);
+  TxtSelFile = Disegno::Percorso(Frame1, "TxtSelFile", {120, 2040, 3495, 285}, sans, 62);
+  TxtSelFile->setEnabled(false);
+
+  Label3 = Disegno::Etichetta(this, "Label3", "Inserire chiave crittografica (max 30 char):",
+                              {240, 3840, 3135, 255}, sans, 70);
+  Label3->setEnabled(false);
+  TxtKey = Disegno::Casella(this, "TxtKey", "", {240, 4200, 3495, 315}, sans, 58);
+  TxtKey->setMaxLength(30);
+  TxtKey->setEnabled(false);
+  Disegno::Etichetta(this, "Label6", "Bit da utilizzare (1-2-4-8):", {600, 4800, 1815, 255}, sans,
+                     71);
+  Disegno::Etichetta(this, "Label16", "% di criptazione:", {2280, 5280, 1215, 255}, sans, 75);
+  CmdCrypt = Disegno::Pulsante(this, "CmdCrypt", "&Crypt", {480, 5520, 1335, 495},
+                               Carattere("MS Sans Serif", 9.75, true), 65);
+  CmdCrypt->setEnabled(false);
+  TxtPerc2 = Disegno::Casella(this, "TxtPerc2", "", {2400, 5520, 975, 495},
+                              Carattere("MS Sans Serif", 12), 68);
+}
+
+void TabCrypt::StatoCrypt(double capienza) {
+  const bool pronto = capienza > 0;
+  capienza_ = pronto ? capienza : 0;
+  if (pronto) {
+    // Above the cap the box still stops at the figure the caption shows: a
+    // longer string would not fit anyway where it counts, at the hide.
+    const double figura = std::min(capienza, kMassimoStringa);
+    Option3->setText(Didascalia(figura));
+    TxtString->setMaxLength(static_cast<int>(figura));
+  } else {
+    Option3->setText(kSenzaFigura);
+  }
+  Frame1->setEnabled(pronto);
+  TxtKey->setEnabled(pronto);
+  CmdCrypt->setEnabled(pronto);
+  Label3->setEnabled(pronto);
+}
+
+void TabCrypt::Azzera() {
+  TxtString->setText(QString());
+  TxtSelFile->setText(QString());
+  TxtDirCrypt->setText(QString());
+}
+
+void TabCrypt::CmdDirCrypt_Click() {
+  ScegliCarrier([this] {
+    return Piattaforma::Attuale().ApriFile(
+        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  });
+}
+
+void TabCrypt::TxtDirCrypt_Drop(const QString& file) {
+  ScegliCarrier([&file] { return std::make_optional(file); });
+}
+
+void TabCrypt::ScegliCarrier(const SceltaFile& scelta) {
   // Emptied first, so that choosing the same file again analyses it again.
   TxtString->setText(QString());
   TxtDirCrypt->setText(QString());
-  const std::optional<QString> scelto = Piattaforma::Attuale().ApriFile(
-      this, QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   TxtDirCrypt->setText(*scelto);
 }
 
-void FrmMain::Option3_Click() {
+void TabCrypt::Option3_Click() {
   TxtString->setEnabled(true);
   TxtSelFile->setText(QString());
   TxtSelFile->setEnabled(false);
@@ -93,7 +158,7 @@ void FrmMain::Option3_Click() {
   Command1->setEnabled(false);
 }
 
-void FrmMain::Option4_Click() {
+void TabCrypt::Option4_Click() {
   TxtString->setText(QString());
   TxtString->setEnabled(false);
   TxtSelFile->setEnabled(true);
@@ -101,16 +166,25 @@ void FrmMain::Option4_Click() {
   Command1->setEnabled(true);
 }
 
-void FrmMain::Command1_Click() {
+void TabCrypt::Command1_Click() {
+  ScegliFile([this] {
+    return Piattaforma::Attuale().ApriFile(window(), QStringLiteral("Tutti i file (*.*)|*.*"), 1);
+  });
+}
+
+void TabCrypt::TxtSelFile_Drop(const QString& file) {
+  ScegliFile([&file] { return std::make_optional(file); });
+}
+
+void TabCrypt::ScegliFile(const SceltaFile& scelta) {
   TxtString->setText(QString());
   TxtSelFile->setText(QString());
-  const std::optional<QString> scelto =
-      Piattaforma::Attuale().ApriFile(this, QStringLiteral("Tutti i file (*.*)|*.*"), 1);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   // The file's name counts although the hide does not store it.
   const std::optional<Misura> misura = MisuraFile(*scelto);
-  if (!misura || !(double(misura->Spazio) < capienzaCrypt_)) {
-    Avvisa(kTroppoGrande);
+  if (!misura || !(double(misura->Spazio) < capienza_)) {
+    Avvisa(TroppoGrande);
     CmdCrypt->setEnabled(false);
     return;
   }
@@ -118,70 +192,11 @@ void FrmMain::Command1_Click() {
   CmdCrypt->setEnabled(true);
 }
 
-void FrmMain::CmdCrypt_Click() {
-  std::optional<QString> errore;
-  {
-    Disabilitata finestra(this);
-    errore = Nascondi();
-  }
-  // A message box under a disabled window would be disabled with it.
-  if (errore) Avvisa(*errore);
+void TabCrypt::Image1_Click() {
+  // The tooltip holds a bare host name; the outcome is of no concern here.
+  Piattaforma::Attuale().ApriIndirizzo(QUrl(QStringLiteral("http://") + Image1->toolTip()));
 }
 
-std::optional<QString> FrmMain::Nascondi() {
-  const bool testo = Option3->isChecked();
-  const QString carrier = TxtDirCrypt->text();
-  const int16_t nbit = Bit(TxtBit);
-  if (carrier.isEmpty()) return QStringLiteral("Scegliere prima la bitmap di appoggio.");
-
-  // The header record is shared with the reveal tab, and the file may have
-  // changed since it was chosen: offset and capacity come from a fresh read.
-  if (!Crypta::LeggiHeader(Codici::Percorso(carrier), nbit))
-    return QStringLiteral("La bitmap di appoggio \"") + carrier +
-           QStringLiteral("\" non si può più leggere o non è più una bitmap valida.");
-  const double offset = Crypta::BmpHeader.OffsetDati;
-  const double capienza = Crypta::BmpHeader.BytesUtilizzabili;
-  if (!(capienza > 0)) return QStringLiteral("Bitmap di dimensioni insufficienti");
-
-  QString errato;
-  const std::optional<std::string> chiave = Codici::DaTesto(TxtKey->text(), &errato);
-  if (!chiave) return NonAmmesso(QStringLiteral("La chiave"), errato);
-
-  std::string dati;
-  int32_t lunghezza = 0;
-  if (testo) {
-    const std::optional<std::string> stringa = Codici::DaTesto(TxtString->text(), &errato);
-    if (!stringa) return NonAmmesso(QStringLiteral("La stringa"), errato);
-    // Stored length: a line break counts as the CR LF it becomes.
-    if (double(stringa->size()) > capienza || stringa->size() > std::size_t(kMax32))
-      return kTroppoGrande;
-    dati = *stringa;
-    lunghezza = int32_t(stringa->size());
-  } else {
-    const QString file = TxtSelFile->text();
-    if (file.isEmpty()) return QStringLiteral("Scegliere il file da nascondere.");
-    // The size now, not the one seen when the file was chosen.
-    const std::optional<Misura> misura = MisuraFile(file);
-    if (!misura) {
-      std::error_code ec;
-      if (!std::filesystem::is_regular_file(std::filesystem::path(Codici::Percorso(file)), ec))
-        return QStringLiteral("Il file \"") + file +
-               QStringLiteral("\" non esiste più o non si può leggere.");
-      return kTroppoGrande;
-    }
-    if (!(double(misura->Spazio) < capienza)) return kTroppoGrande;
-    dati = Codici::Percorso(file);
-    lunghezza = misura->Dimensione;
-  }
-
-  try {
-    Crypta::CryptBitmap(Codici::Percorso(carrier), offset, lunghezza, dati, testo, *chiave, nbit);
-  } catch (const Crypta::Errore& e) {
-    return QString::fromUtf8(e.what());
-  } catch (const std::bad_alloc&) {
-    return QStringLiteral("Memoria insufficiente: i dati non sono stati nascosti.");
-  } catch (const std::exception&) {
-    return QStringLiteral("Errore imprevisto: i dati non sono stati nascosti.");
-  }
-  return std::nullopt;
+void TabCrypt::Avvisa(const QString& testo) {
+  Piattaforma::Attuale().Messaggio(window(), testo);
 }

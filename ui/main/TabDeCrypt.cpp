@@ -1,78 +1,152 @@
-// The "Decrypt" tab's handlers: choosing the carrier, text or file mode, the
-// folder for an extracted file, and the reveal itself, with every failure
-// turned into one message and the window given back.
+// The "Decrypt" tab's controls and its choices: the carrier, by its dialog or
+// by a drop on its path box, the controls that follow its path, text or file
+// mode with the default target, and the directory chooser.
+#include "TabDeCrypt.h"
+
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <exception>
-#include <new>
 #include <optional>
-#include <string>
 
-#include "Codici.h"
+#include "CasellaMultiriga.h"
 #include "Crypta.h"
-#include "Estrazione.h"
-#include "FrmMain.h"
+#include "Disegno.h"
 #include "Piattaforma.h"
 #include "Seldir.h"
 
+using Disegno::Carattere;
+
 namespace {
 
-const QString kFiltro = QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp");
 const QString kNomeFile = QStringLiteral("Crypto.cry");
 
-// Why the carrier cannot be read, or nothing when it can. The engine takes a
-// carrier it cannot open for one without a payload; the user must hear the
-// difference.
-std::optional<QString> CarrierIlleggibile(const QString& path) {
-  if (path.isEmpty()) return QStringLiteral("Scegliere prima la bitmap di appoggio.");
-  const QFileInfo info(path);
-  if (!info.exists()) return QStringLiteral("La bitmap di appoggio \"%1\" non esiste.").arg(path);
-  if (!info.isFile())
-    return QStringLiteral("\"%1\" non è un file: scegliere una bitmap di appoggio.").arg(path);
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly))
-    return QStringLiteral("Impossibile leggere la bitmap di appoggio \"%1\".").arg(path);
-  return std::nullopt;
-}
-
-// Why a file cannot be extracted into this folder and name, or nothing.
-// What the folder refuses only once it is written to is left to the engine.
-std::optional<QString> DestinazioneNonValida(const QString& cartella, const QString& nome) {
-  if (nome.isEmpty()) return QStringLiteral("Indicare il nome del file in cui salvare i dati.");
-  if (cartella.isEmpty()) return QStringLiteral("Indicare la cartella in cui salvare i dati.");
-  const QFileInfo info(cartella);
-  if (!info.exists()) return QStringLiteral("La cartella \"%1\" non esiste.").arg(cartella);
-  if (!info.isDir()) return QStringLiteral("\"%1\" non è una cartella.").arg(cartella);
-  return std::nullopt;
+// Selects an option button from code and runs its click handler, as a click
+// would.
+void Seleziona(QRadioButton* opzione) {
+  opzione->setChecked(true);
+  emit opzione->clicked(true);
 }
 
 }  // namespace
 
-void FrmMain::CollegaDeCrypt() {
-  connect(CmdDirDeCrypt, &QPushButton::clicked, this, &FrmMain::CmdDirDeCrypt_Click);
-  connect(Option5, &QRadioButton::clicked, this, &FrmMain::Option5_Click);
-  connect(Option6, &QRadioButton::clicked, this, &FrmMain::Option6_Click);
-  connect(Command2, &QPushButton::clicked, this, &FrmMain::Command2_Click);
-  connect(CmdDeCrypt, &QPushButton::clicked, this, &FrmMain::CmdDeCrypt_Click);
+TabDeCrypt::TabDeCrypt(QWidget* parent) : QGroupBox(parent) {
+  Disponi();
+  connect(TxtDirDeCrypt, &QLineEdit::textChanged, this, &TabDeCrypt::TxtDirDeCrypt_Change);
+  connect(CmdDirDeCrypt, &QPushButton::clicked, this, &TabDeCrypt::CmdDirDeCrypt_Click);
+  connect(TxtDirDeCrypt, &CasellaPercorso::FileLasciato, this, &TabDeCrypt::TxtDirDeCrypt_Drop);
+  connect(Option5, &QRadioButton::clicked, this, &TabDeCrypt::Option5_Click);
+  connect(Option6, &QRadioButton::clicked, this, &TabDeCrypt::Option6_Click);
+  connect(Command2, &QPushButton::clicked, this, &TabDeCrypt::Command2_Click);
+  connect(CmdDeCrypt, &QPushButton::clicked, this, &TabDeCrypt::CmdDeCrypt_Click);
   Crypta::Finestra.TxtPerc = [this](const std::string& testo) {
     TxtPerc->setText(QString::fromStdString(testo));
   };
-  Crypta::Finestra.Abilita = [this](bool abilitata) { setEnabled(abilitata); };
+  Crypta::Finestra.Abilita = [this](bool abilitata) { window()->setEnabled(abilitata); };
 }
 
-void FrmMain::CmdDirDeCrypt_Click() {
+TabDeCrypt::~TabDeCrypt() {
+  // The engine must not write into a tab that is gone.
+  Crypta::Finestra.TxtPerc = {};
+  Crypta::Finestra.Abilita = {};
+}
+
+QWidget* TabDeCrypt::Parametri() const {
+  return FrmPar;
+}
+
+void TabDeCrypt::Disponi() {
+  const QFont sans = Carattere("MS Sans Serif", 8.25);
+  const QFont sansBold = Carattere("MS Sans Serif", 8.25, true);
+  Disegno::Posa(this, "FrmDeCrypt", {120, 360, 7215, 6375}, sansBold, 2);
+  Disegno::Etichetta(this, "Label8", "Seleziona Bitmap di appoggio", {240, 240, 2535, 255},
+                     sansBold, 23);
+  TxtDirDeCrypt =
+      Disegno::Percorso(this, "TxtDirDeCrypt", {240, 480, 5535, 285}, Carattere("Arial", 9), 22);
+  CmdDirDeCrypt =
+      Disegno::Pulsante(this, "CmdDirDeCrypt", "Apri...", {5880, 480, 1095, 300}, sans, 21);
+
+  FrmPar = Disegno::Cornice(this, "FrmPar", "Parametri", {120, 840, 6975, 1215}, sans, 15);
+  Label7 = Disegno::Etichetta(FrmPar, "Label7", "Bit da utilizzare (1-2-4-8)",
+                              {5520, 120, 1095, 495}, sans, 19);
+  Label7->setEnabled(false);
+  Label9 = Disegno::Etichetta(FrmPar, "Label9", "Inserire chiave crittografica (max 30 char)",
+                              {120, 360, 3735, 255}, sans, 20);
+  Label9->setEnabled(false);
+  Text3 = Disegno::Casella(FrmPar, "Text3", "", {120, 600, 5295, 285}, sans, 18);
+  Text3->setMaxLength(30);
+  Text3->setEnabled(false);
+
+  FrmResult = Disegno::Cornice(this, "FrmResult", "Risultati del processo di decriptazione ",
+                               {120, 2160, 6975, 3975}, sans, 3);
+  Disegno::Etichetta(FrmResult, "Label13", "Stringa decriptata:", {120, 360, 1335, 255}, sans, 73);
+  Text1 = Disegno::Multiriga(FrmResult, "Text1", {120, 600, 3495, 2295}, sans, 72);
+  Text1->setReadOnly(true);
+  Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Text1->setEnabled(false);
+
+  Frame3 = Disegno::Cornice(FrmResult, "Frame3", "File ", {3840, 600, 3015, 2175}, sans, 8);
+  Frame3->setEnabled(false);
+  Label12 = Disegno::Etichetta(Frame3, "Label12", "Nome file:", {120, 360, 1095, 255}, sans, 12);
+  Label12->setEnabled(false);
+  Text5 = Disegno::Casella(Frame3, "Text5", "", {120, 600, 2775, 285}, sans, 9);
+  Text5->setEnabled(false);
+  Label11 = Disegno::Etichetta(Frame3, "Label11", "Percorso:", {120, 1320, 855, 255}, sans, 13);
+  Label11->setEnabled(false);
+  Command2 =
+      Disegno::Pulsante(Frame3, "Command2", "Salva su...", {1680, 1320, 1215, 300}, sans, 10);
+  Command2->setEnabled(false);
+  Text4 = Disegno::Casella(Frame3, "Text4", "", {120, 1680, 2775, 285}, sans, 11);
+  Text4->setEnabled(false);
+
+  Disegno::Etichetta(FrmResult, "Label14", "% di criptazione:", {5520, 2880, 1215, 255}, sans, 74);
+  Option5 = Disegno::Opzione(FrmResult, "Option5", "&Stringa", {2760, 3120, 975, 255}, sans, 6);
+  Option5->setEnabled(false);
+  CmdDeCrypt = Disegno::Pulsante(FrmResult, "CmdDeCrypt", "&DeCrypt", {3960, 3120, 1335, 495},
+                                 Carattere("MS Sans Serif", 9.75, true), 7);
+  CmdDeCrypt->setEnabled(false);
+  TxtPerc = Disegno::Casella(FrmResult, "TxtPerc", "", {5640, 3120, 975, 495},
+                             Carattere("MS Sans Serif", 12), 4);
+  Disegno::Etichetta(FrmResult, "Label10", "Selezionare cosa estrarre:", {240, 3240, 2415, 375},
+                     Carattere("MS Sans Serif", 9.75), 14);
+  Option6 = Disegno::Opzione(FrmResult, "Option6", "&File", {2760, 3360, 855, 255}, sans, 5);
+  Option6->setEnabled(false);
+}
+
+void TabDeCrypt::TxtDirDeCrypt_Change(const QString& path) {
+  const bool carrier = !path.isEmpty();
+  // The hide tab's key TxtKey is left alone: emptying it unseen here would
+  // make the next hide go out unscrambled.
+  for (QWidget* c : std::initializer_list<QWidget*>{FrmPar, CmdDeCrypt, Text3, Label9, Label7})
+    c->setEnabled(carrier);
+  emit CarrierScelto(carrier);
+  for (QWidget* c : std::initializer_list<QWidget*>{FrmResult, Option5, Option6})
+    c->setEnabled(carrier);
+  if (carrier) Seleziona(Option5);
+}
+
+void TabDeCrypt::CmdDirDeCrypt_Click() {
+  ScegliCarrier([this] {
+    return Piattaforma::Attuale().ApriFile(
+        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+  });
+}
+
+void TabDeCrypt::TxtDirDeCrypt_Drop(const QString& file) {
+  ScegliCarrier([&file] { return std::make_optional(file); });
+}
+
+void TabDeCrypt::ScegliCarrier(const SceltaFile& scelta) {
   // Emptied first: a cancelled choice leaves the tab without a carrier.
   TxtDirDeCrypt->setText(QString());
-  const std::optional<QString> scelto = Piattaforma::Attuale().ApriFile(this, kFiltro, 2);
+  const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   TxtDirDeCrypt->setText(*scelto);
 }
 
-void FrmMain::Option5_Click() {
+void TabDeCrypt::Option5_Click() {
   Label11->setEnabled(false);
   Label12->setEnabled(false);
   Text4->setText(QString());
@@ -84,7 +158,7 @@ void FrmMain::Option5_Click() {
   Text1->setEnabled(true);
 }
 
-void FrmMain::Option6_Click() {
+void TabDeCrypt::Option6_Click() {
   Text1->setText(QString());
   Text1->setEnabled(false);
   Frame3->setEnabled(true);
@@ -98,58 +172,15 @@ void FrmMain::Option6_Click() {
   Command2->setEnabled(true);
 }
 
-void FrmMain::Command2_Click() {
+void TabDeCrypt::Command2_Click() {
   // The disabled window keeps the user in the chooser, which gives it back
   // on every way out; nothing waits for it here.
-  setEnabled(false);
-  auto* chooser = new Seldir(this, Text4);
+  window()->setEnabled(false);
+  auto* chooser = new Seldir(window());
+  connect(chooser, &Seldir::Scelta, Text4, &QLineEdit::setText);
   chooser->show();
 }
 
-void FrmMain::CmdDeCrypt_Click() {
-  Text1->setText(QString());
-  const bool testo = Option5->isChecked();
-  const QString carrier = TxtDirDeCrypt->text();
-  const QString uscita = Estrazione::PercorsoUscita(Text4->text(), Text5->text());
-  const int16_t nbit = Bit(TxtBt);
-
-  if (const std::optional<QString> perche = CarrierIlleggibile(carrier)) {
-    Avvisa(*perche);
-    return;
-  }
-  QString errato;
-  const std::optional<std::string> chiave = Codici::DaTesto(Text3->text(), &errato);
-  if (!chiave) {
-    Avvisa(QStringLiteral("La chiave contiene il carattere \"%1\", che non si può usare: "
-                          "usare solo lettere, cifre e simboli dell'alfabeto occidentale.")
-               .arg(errato));
-    return;
-  }
-  if (!testo) {
-    if (const std::optional<QString> perche = DestinazioneNonValida(Text4->text(), Text5->text())) {
-      Avvisa(*perche);
-      return;
-    }
-  }
-
-  const std::string percorsoUscita = Codici::Percorso(uscita);
-  const std::optional<Estrazione::Uscita> prima =
-      testo ? std::nullopt : std::make_optional<Estrazione::Uscita>(percorsoUscita);
-  std::optional<QString> errore;
-  try {
-    const std::string risultato =
-        Crypta::DeCryptBitmap(Codici::Percorso(carrier), *chiave, nbit, testo, percorsoUscita);
-    if (testo) Text1->setText(Codici::ATesto(risultato));
-  } catch (const std::bad_alloc&) {
-    errore = QStringLiteral("Memoria insufficiente per estrarre i dati.");
-  } catch (const std::exception& e) {
-    errore = QString::fromUtf8(e.what());
-  }
-  // The engine gives the window back on its own ways out; this covers any
-  // other, before a message is shown over it.
-  setEnabled(true);
-  if (errore) {
-    if (prima) prima->Ripristina();
-    Avvisa(QStringLiteral("Estrazione non riuscita.\r\n") + *errore);
-  }
+void TabDeCrypt::Avvisa(const QString& testo) {
+  Piattaforma::Attuale().Messaggio(window(), testo);
 }

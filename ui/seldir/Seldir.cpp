@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
@@ -35,11 +34,10 @@ int Unita(const QComboBox* elenco, const QString& path) {
 
 }  // namespace
 
-Seldir::Seldir(QWidget* principale, QLineEdit* percorso)
+Seldir::Seldir(QWidget* principale)
     : QWidget(principale, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      principale_(principale),
-      percorso_(percorso) {
+      principale_(principale) {
   setAttribute(Qt::WA_DeleteOnClose);
   Disponi();
   // A window inside the disabled main window starts disabled with it; the
@@ -112,7 +110,7 @@ void Seldir::Drive1_Change(int indice) {
 
 void Seldir::OK_Click() {
   principale_->setEnabled(true);
-  percorso_->setText(QDir::toNativeSeparators(Dir1->Path()));
+  emit Scelta(QDir::toNativeSeparators(Dir1->Path()));
   close();
 }
 

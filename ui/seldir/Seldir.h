@@ -1,8 +1,8 @@
 // The directory chooser: a drive list, a directory list and two buttons. It
-// is opened over the main window, which is disabled meanwhile; "&Ok" writes
-// the directory list's current path into the main window's folder box, and
-// every way out gives the main window back. Each opening is a new window
-// (it deletes itself on closing), starting at the working directory.
+// is opened over the main window, which is disabled meanwhile; "&Ok" hands
+// the directory list's current path to whoever opened it, and every way out
+// gives the main window back. Each opening is a new window (it deletes
+// itself on closing), starting at the working directory.
 #pragma once
 
 #include <QComboBox>
@@ -11,20 +11,22 @@
 
 #include "ListaCartelle.h"
 
-class QLineEdit;
-
 class Seldir : public QWidget {
   Q_OBJECT
 
  public:
-  // `principale` is the main window, enabled again on every way out;
-  // `percorso` is the box that "&Ok" writes.
-  Seldir(QWidget* principale, QLineEdit* percorso);
+  // `principale` is the main window, enabled again on every way out.
+  explicit Seldir(QWidget* principale);
 
   QComboBox* Drive1 = nullptr;
   ListaCartelle* Dir1 = nullptr;
   QPushButton* OK = nullptr;
   QPushButton* Annulla = nullptr;
+
+ signals:
+  // "&Ok": the folder chosen, as this platform writes it; sent after the
+  // main window is enabled again and before the chooser closes.
+  void Scelta(const QString& cartella);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -42,5 +44,4 @@ class Seldir : public QWidget {
   void Illeggibile(const QString& testo);
 
   QWidget* principale_;
-  QLineEdit* percorso_;
 };

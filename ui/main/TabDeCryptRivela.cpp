@@ -1,0 +1,95 @@
+// The reveal from the "Decrypt" tab: the carrier, the key and the target
+// checked before the engine is called, every failure turned into one message
+// once the window takes input again, and a half-written output put back.
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <exception>
+#include <new>
+#include <optional>
+#include <string>
+
+#include "CasellaMultiriga.h"
+#include "Codici.h"
+#include "Crypta.h"
+#include "Estrazione.h"
+#include "TabDeCrypt.h"
+
+namespace {
+
+// Why the carrier cannot be read, or nothing when it can. The engine takes a
+// carrier it cannot open for one without a payload; the user must hear the
+// difference.
+std::optional<QString> CarrierIlleggibile(const QString& path) {
+  if (path.isEmpty()) return QStringLiteral("Scegliere prima la bitmap di appoggio.");
+  const QFileInfo info(path);
+  if (!info.exists()) return QStringLiteral("La bitmap di appoggio \"%1\" non esiste.").arg(path);
+  if (!info.isFile())
+    return QStringLiteral("\"%1\" non è un file: scegliere una bitmap di appoggio.").arg(path);
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly))
+    return QStringLiteral("Impossibile leggere la bitmap di appoggio \"%1\".").arg(path);
+  return std::nullopt;
+}
+
+// Why a file cannot be extracted into this folder and name, or nothing.
+// What the folder refuses only once it is written to is left to the engine.
+std::optional<QString> DestinazioneNonValida(const QString& cartella, const QString& nome) {
+  if (nome.isEmpty()) return QStringLiteral("Indicare il nome del file in cui salvare i dati.");
+  if (cartella.isEmpty()) return QStringLiteral("Indicare la cartella in cui salvare i dati.");
+  const QFileInfo info(cartella);
+  if (!info.exists()) return QStringLiteral("La cartella \"%1\" non esiste.").arg(cartella);
+  if (!info.isDir()) return QStringLiteral("\"%1\" non è una cartella.").arg(cartella);
+  return std::nullopt;
+}
+
+}  // namespace
+
+void TabDeCrypt::CmdDeCrypt_Click() {
+  Text1->setText(QString());
+  const bool testo = Option5->isChecked();
+  const QString carrier = TxtDirDeCrypt->text();
+  const QString uscita = Estrazione::PercorsoUscita(Text4->text(), Text5->text());
+  const int16_t nbit = nbit_;
+
+  if (const std::optional<QString> perche = CarrierIlleggibile(carrier)) {
+    Avvisa(*perche);
+    return;
+  }
+  QString errato;
+  const std::optional<std::string> chiave = Codici::DaTesto(Text3->text(), &errato);
+  if (!chiave) {
+    Avvisa(QStringLiteral("La chiave contiene il carattere \"%1\", che non si può usare: "
+                          "usare solo lettere, cifre e simboli dell'alfabeto occidentale.")
+               .arg(errato));
+    return;
+  }
+  if (!testo) {
+    if (const std::optional<QString> perche = DestinazioneNonValida(Text4->text(), Text5->text())) {
+      Avvisa(*perche);
+      return;
+    }
+  }
+
+  const std::string percorsoUscita = Codici::Percorso(uscita);
+  const std::optional<Estrazione::Uscita> prima =
+      testo ? std::nullopt : std::make_optional<Estrazione::Uscita>(percorsoUscita);
+  std::optional<QString> errore;
+  try {
+    const std::string risultato =
+        Crypta::DeCryptBitmap(Codici::Percorso(carrier), *chiave, nbit, testo, percorsoUscita);
+    if (testo) Text1->setText(Codici::ATesto(risultato));
+  } catch (const std::bad_alloc&) {
+    errore = QStringLiteral("Memoria insufficiente per estrarre i dati.");
+  } catch (const std::exception& e) {
+    errore = QString::fromUtf8(e.what());
+  }
+  // The engine gives the window back on its own ways out; this covers any
+  // other, before a message is shown over it.
+  window()->setEnabled(true);
+  if (errore) {
+    if (prima) prima->Ripristina();
+    Avvisa(QStringLiteral("Estrazione non riuscita.\r\n") + *errore);
+  }
+}
