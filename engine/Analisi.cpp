@@ -49,10 +49,7 @@ void Campi(Analisi& a, int16_t Nbit) {
 
 uint32_t Analisi::Compressione() const { return static_cast<uint32_t>(Valore(*this, 31, 34)); }
 
-bool Analisi::Compressa() const {
-  const uint32_t c = Compressione();
-  return c != 0 && c != 3;
-}
+bool Analisi::Compressa() const { return Accettata() && !Ostacolo(campi).empty(); }
 
 std::string Analisi::Perche() const {
   switch (esito) {
@@ -64,10 +61,14 @@ std::string Analisi::Perche() const {
              " byte, non di 40";
     case Esito::Accettata: break;
   }
-  if (Compressa())
-    return "i pixel sono compressi (compressione " + std::to_string(Compressione()) +
-           ") e i dati nascosti rovinerebbero l'immagine";
-  return "";
+  return Ostacolo(campi);
+}
+
+std::string Ostacolo(const Intestazione& h) {
+  // Every code but none (0) and bit fields (3) compresses the pixels.
+  if (h.Compressione.empty() || h.Compressione == "0" || h.Compressione == "3") return "";
+  return "i pixel sono compressi (compressione " + h.Compressione +
+         ") e i dati nascosti rovinerebbero l'immagine";
 }
 
 Analisi Analizza(const Accesso& file, int16_t Nbit) {

@@ -50,6 +50,11 @@ struct Analisi {
   std::string Perche() const;
 };
 
+// What keeps an accepted carrier from taking a hide, as a clause ("i pixel
+// sono compressi (compressione 1) e ..."), or nothing: the rule a hide
+// applies, for a front end that shows the record.
+std::string Ostacolo(const Intestazione& h);
+
 // Reads the header of a file and computes the capacity for Nbit bits per
 // carrier byte. A file that cannot be read is Illeggibile, never an error.
 Analisi Analizza(const std::string& path, int16_t Nbit);

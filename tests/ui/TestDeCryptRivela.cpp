@@ -125,19 +125,19 @@ class TestDeCryptRivela : public QObject {
     QVERIFY(b_->seam->Messaggi.isEmpty());
   }
 
-  // The engine shows its figure before each payload byte, and the window
+  // The reveal shows its figure before each payload byte, and the window
   // is disabled from the first one to the end.
   void lAvanzamentoSiVedeEAFinestraDisabilitata() {
     b_->Carrier(b_->ConTesto(QStringLiteral("abcd"), QString(), 1));
     std::vector<std::pair<std::string, bool>> visti;
-    const auto originale = Crypta::Finestra.TxtPerc;
-    QVERIFY(originale);
     FrmMain* const w = b_->w.get();
-    Crypta::Finestra.TxtPerc = [&visti, originale, w](const std::string& t) {
-      originale(t);
-      visti.emplace_back(Trova<QLineEdit>(w, "TxtPerc")->text().toStdString(), w->isEnabled());
-    };
+    QLineEdit* const perc = Trova<QLineEdit>(w, "TxtPerc");
+    const QMetaObject::Connection c =
+        QObject::connect(perc, &QLineEdit::textChanged, [&visti, w](const QString& t) {
+          visti.emplace_back(t.toStdString(), w->isEnabled());
+        });
     b_->DeCrypt();
+    QObject::disconnect(c);
     QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("abcd"));
     const std::vector<std::pair<std::string, bool>> attesi{
         {" 0%", false}, {" 25%", false}, {" 50%", false}, {" 75%", false}};
@@ -146,16 +146,21 @@ class TestDeCryptRivela : public QObject {
     QVERIFY(b_->w->isEnabled());
   }
 
-  // Whatever the engine's hook did to the window, the tab gives it back.
+  // Whatever happened to the window while the reveal ran, the tab gives it
+  // back; the design's global hooks play no part in the window's reveal.
   void laFinestraTornaAbilitataComunque() {
     b_->Carrier(b_->ConTesto(QStringLiteral("ab"), QString(), 1));
     FrmMain* const w = b_->w.get();
     int chiamate = 0;
-    Crypta::Finestra.Abilita = [w, &chiamate](bool) {
-      ++chiamate;
-      w->setEnabled(false);
-    };
+    Crypta::Finestra.Abilita = [](bool) { QFAIL("the window installs no hook"); };
+    const QMetaObject::Connection c = QObject::connect(
+        Trova<QLineEdit>(w, "TxtPerc"), &QLineEdit::textChanged, [w, &chiamate](const QString&) {
+          ++chiamate;
+          w->setEnabled(false);
+        });
     b_->DeCrypt();
+    QObject::disconnect(c);
+    Crypta::Finestra = {};
     QVERIFY(chiamate > 0);
     QCOMPARE(b_->Multiriga("Text1")->text(), QStringLiteral("ab"));
     QVERIFY(b_->w->isEnabled());

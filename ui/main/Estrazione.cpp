@@ -4,11 +4,8 @@
 #include <QRegularExpression>
 #include <cmath>
 #include <limits>
-#include <system_error>
 
 namespace Estrazione {
-
-namespace fs = std::filesystem;
 
 QString PercorsoUscita(const QString& cartella, const QString& nome) {
   return cartella + QDir::separator() + nome;
@@ -30,32 +27,6 @@ int16_t Bit(const QString& testo) {
         intero <= std::numeric_limits<int16_t>::max()))
     return 0;
   return static_cast<int16_t>(intero);
-}
-
-Uscita::Uscita(fs::path path) : path_(std::move(path)) {
-  std::error_code ec;
-  if (!fs::exists(fs::symlink_status(path_, ec))) return;
-  const fs::file_status stato = fs::status(path_, ec);
-  if (!ec && fs::is_regular_file(stato)) {
-    const std::uintmax_t n = fs::file_size(path_, ec);
-    if (!ec) {
-      lunghezza_ = n;
-      return;
-    }
-  }
-  altro_ = true;
-}
-
-void Uscita::Ripristina() const noexcept {
-  if (altro_) return;
-  std::error_code ec;
-  if (lunghezza_) {
-    const std::uintmax_t ora = fs::file_size(path_, ec);
-    if (!ec && ora > *lunghezza_) fs::resize_file(path_, *lunghezza_, ec);
-    return;
-  }
-  // Only a plain file is one the reveal can have created here.
-  if (fs::is_regular_file(fs::symlink_status(path_, ec))) fs::remove(path_, ec);
 }
 
 }  // namespace Estrazione

@@ -8,6 +8,7 @@
 
 #include "Codici.h"
 #include "Crypta.h"
+#include "Operazioni.h"
 #include "Disegno.h"
 #include "Estrazione.h"
 #include "Piattaforma.h"
@@ -129,8 +130,13 @@ void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
   for (std::size_t i = 0; i < Label2.size(); ++i) Label2[i]->setText(valori[i]);
   Label5->setText(Numero(h.BytesUtilizzabili));
   // The figure stays in view also when the carrier takes nothing.
-  emit Capienza(h.BytesUtilizzabili > 0 ? h.BytesUtilizzabili : 0);
-  if (!(h.BytesUtilizzabili > 0)) Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
+  const std::string ostacolo = Crypta::Ostacolo(h);
+  emit Capienza(h.BytesUtilizzabili > 0 && ostacolo.empty() ? h.BytesUtilizzabili : 0);
+  if (!ostacolo.empty())
+    Avvisa(QStringLiteral("La bitmap non può accogliere dati: ") + QString::fromStdString(ostacolo) +
+           QStringLiteral("."));
+  else if (!(h.BytesUtilizzabili > 0))
+    Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
 }
 
 void PannelloInfo::Svuota() {

@@ -47,16 +47,6 @@ TabCrypt::TabCrypt(QWidget* parent) : QGroupBox(parent) {
   connect(TxtSelFile, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtSelFile_Drop);
   connect(CmdCrypt, &QPushButton::clicked, this, &TabCrypt::CmdCrypt_Click);
   connect(Image1, &Immagine::Click, this, &TabCrypt::Image1_Click);
-  Crypta::Finestra.TxtPerc2 = [this](const std::string& testo) {
-    TxtPerc2->setText(QString::fromStdString(testo));
-  };
-  Crypta::Finestra.DoEvents = [] { Piattaforma::Attuale().DoEvents(); };
-}
-
-TabCrypt::~TabCrypt() {
-  // The engine must not write into a tab that is gone.
-  Crypta::Finestra.TxtPerc2 = {};
-  Crypta::Finestra.DoEvents = {};
 }
 
 void TabCrypt::Disponi() {

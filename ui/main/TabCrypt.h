@@ -25,7 +25,6 @@ class TabCrypt : public QGroupBox {
 
  public:
   explicit TabCrypt(QWidget* parent);
-  ~TabCrypt() override;
 
   // Text mode: the payload is the typed string.
   void Option3_Click();

@@ -1,6 +1,7 @@
 // The hide from the "Crypt" tab: every check made again when "&Crypt" is
-// pressed, the engine called with the window disabled, and any failure told
-// in one message once the window takes input again.
+// pressed, the engine's hide called with the window disabled and an observer
+// of this tab's own, and any failure told in one message once the window
+// takes input again.
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -12,6 +13,8 @@
 #include "CasellaMultiriga.h"
 #include "Codici.h"
 #include "Crypta.h"
+#include "Operazioni.h"
+#include "Piattaforma.h"
 #include "TabCrypt.h"
 
 namespace {
@@ -109,8 +112,19 @@ std::optional<QString> TabCrypt::Nascondi() {
     lunghezza = misura->Dimensione;
   }
 
+  Crypta::Richiesta r;
+  r.carrier = Codici::Percorso(carrier);
+  r.Nbit = nbit;
+  r.chiave = *chiave;
+  r.carico = testo ? Crypta::Carico::DiByte(dati) : Crypta::Carico::DiFile(dati);
+  r.lunghezza = lunghezza;
+  r.offset = offset;
+  // This hide's own observer: the progress in this tab, the window's events.
+  Crypta::Osservatore o;
+  o.Avanzamento = [this](int figura) { TxtPerc2->setText(QStringLiteral(" %1%").arg(figura)); };
+  o.Eventi = [] { Piattaforma::Attuale().DoEvents(); };
   try {
-    Crypta::CryptBitmap(Codici::Percorso(carrier), offset, lunghezza, dati, testo, *chiave, nbit);
+    Crypta::Nascondi(r, o);
   } catch (const Crypta::Errore& e) {
     return QString::fromUtf8(e.what());
   } catch (const std::bad_alloc&) {

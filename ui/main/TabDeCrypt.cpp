@@ -41,16 +41,6 @@ TabDeCrypt::TabDeCrypt(QWidget* parent) : QGroupBox(parent) {
   connect(Option6, &QRadioButton::clicked, this, &TabDeCrypt::Option6_Click);
   connect(Command2, &QPushButton::clicked, this, &TabDeCrypt::Command2_Click);
   connect(CmdDeCrypt, &QPushButton::clicked, this, &TabDeCrypt::CmdDeCrypt_Click);
-  Crypta::Finestra.TxtPerc = [this](const std::string& testo) {
-    TxtPerc->setText(QString::fromStdString(testo));
-  };
-  Crypta::Finestra.Abilita = [this](bool abilitata) { window()->setEnabled(abilitata); };
-}
-
-TabDeCrypt::~TabDeCrypt() {
-  // The engine must not write into a tab that is gone.
-  Crypta::Finestra.TxtPerc = {};
-  Crypta::Finestra.Abilita = {};
 }
 
 QWidget* TabDeCrypt::Parametri() const {

@@ -23,7 +23,6 @@ class TabDeCrypt : public QGroupBox {
 
  public:
   explicit TabDeCrypt(QWidget* parent);
-  ~TabDeCrypt() override;
 
   // The "Parametri" frame, where the reveal's bit-count selector goes.
   QWidget* Parametri() const;

@@ -1,6 +1,7 @@
 // The reveal from the "Decrypt" tab: the carrier, the key and the target
-// checked before the engine is called, every failure turned into one message
-// once the window takes input again, and a half-written output put back.
+// checked before the engine's reveal is called with an observer of this
+// tab's own, and every failure turned into one message once the window takes
+// input again.
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -13,6 +14,7 @@
 #include "CasellaMultiriga.h"
 #include "Codici.h"
 #include "Crypta.h"
+#include "Operazioni.h"
 #include "Estrazione.h"
 #include "TabDeCrypt.h"
 
@@ -72,24 +74,30 @@ void TabDeCrypt::CmdDeCrypt_Click() {
     }
   }
 
-  const std::string percorsoUscita = Codici::Percorso(uscita);
-  const std::optional<Estrazione::Uscita> prima =
-      testo ? std::nullopt : std::make_optional<Estrazione::Uscita>(percorsoUscita);
+  // This reveal's own observer: the window is kept out from the first
+  // payload byte, the progress shows in this tab.
+  Crypta::Osservatore o;
+  o.Inizio = [this](int64_t L) {
+    if (L > 0) window()->setEnabled(false);
+  };
+  o.Avanzamento = [this](int figura) { TxtPerc->setText(QStringLiteral(" %1%").arg(figura)); };
+  // The engine gives a half-written output file back as it was.
+  Crypta::DestinazioneFile file(Codici::Percorso(uscita));
+  Crypta::DestinazioneMemoria memoria;
+  Crypta::Destinazione& d = testo ? static_cast<Crypta::Destinazione&>(memoria) : file;
   std::optional<QString> errore;
   try {
-    const std::string risultato =
-        Crypta::DeCryptBitmap(Codici::Percorso(carrier), *chiave, nbit, testo, percorsoUscita);
-    if (testo) Text1->setText(Codici::ATesto(risultato));
+    // As the design's reveal does, the shared record first takes this
+    // carrier's header: it describes the carrier read last, by either tab.
+    Crypta::LeggiHeader(Codici::Percorso(carrier), nbit);
+    const bool trovato = Crypta::Rivela(Codici::Percorso(carrier), *chiave, nbit, d, o).trovato;
+    if (testo) Text1->setText(Codici::ATesto(trovato ? memoria.dati : "False"));
   } catch (const std::bad_alloc&) {
     errore = QStringLiteral("Memoria insufficiente per estrarre i dati.");
   } catch (const std::exception& e) {
     errore = QString::fromUtf8(e.what());
   }
-  // The engine gives the window back on its own ways out; this covers any
-  // other, before a message is shown over it.
+  // Every way out gives the window back, before a message is shown over it.
   window()->setEnabled(true);
-  if (errore) {
-    if (prima) prima->Ripristina();
-    Avvisa(QStringLiteral("Estrazione non riuscita.\r\n") + *errore);
-  }
+  if (errore) Avvisa(QStringLiteral("Estrazione non riuscita.\r\n") + *errore);
 }
