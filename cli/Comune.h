@@ -16,6 +16,7 @@ class Barra;
 struct OpzioniChiave;
 
 constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
+constexpr int64_t kMassimoNascondibile = 2147483647;  // the length field's largest value
 
 // "1", "2", "4" or "8"; anything else is a usage error.
 int16_t LeggiBit(const std::string& testo);

@@ -1,5 +1,6 @@
 // The info command: the carrier's header record, one row per field with the
 // captions of the window's info panel, and the usable bytes.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -37,6 +38,9 @@ void Info(const OpzioniInfo& o) {
   Riga("Colori importanti:", Numero(h.ColoriImportanti));
   Riga("Tipo:", h.TipoBitmap);
   Riga("Bytes utilizzabili:", Numero(h.BytesUtilizzabili));
+  // The length field stops at 2^31 - 1, whatever the carrier could hold.
+  Riga("Bytes nascondibili:",
+       Numero(std::max(0.0, std::min(h.BytesUtilizzabili, double(kMassimoNascondibile)))));
   ChiudiUscita();
 
   // The panel is shown in full before the window refuses such a carrier.

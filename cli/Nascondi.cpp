@@ -21,6 +21,7 @@ namespace {
 
 constexpr size_t kMaxStringa = 65536;  // the window's string box holds no more
 const char* const kTroppoGrande = "Attenzione !!\nFile troppo grande";
+constexpr int64_t kMassimo = kMassimoNascondibile;
 
 // What goes to the engine: the codes of a text, or an open file.
 struct Dati {
@@ -57,9 +58,15 @@ Dati DaFile(const std::string& path, double capienza) {
   const size_t barra = path.find_last_of('/');
   const std::string nome = barra == std::string::npos ? path : path.substr(barra + 1);
   d.lunghezza = d.file->Dimensione();
-  if (d.lunghezza > std::numeric_limits<int32_t>::max() ||
-      double(Caratteri(nome)) + double(d.lunghezza) >= capienza)
-    Rifiuta(kTroppoGrande);
+  const double conNome = double(Caratteri(nome)) + double(d.lunghezza);
+  if (d.lunghezza > kMassimo)
+    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
+            " byte, oltre i " + std::to_string(kMassimo) +
+            " che il campo della lunghezza può indicare.");
+  if (conNome >= capienza)
+    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
+            " byte, " + Numero(conNome) + " con il nome: file e nome insieme devono restare sotto i " +
+            Numero(capienza) + " byte utilizzabili della bitmap.");
   return d;
 }
 
@@ -67,8 +74,7 @@ Dati DaFile(const std::string& path, double capienza) {
 // in a file that nothing can see and that vanishes with the process however
 // it ends; reading stops one byte past the capacity.
 Dati DaStandardInput(double capienza) {
-  const int64_t limite =
-      static_cast<int64_t>(std::min<double>(capienza, std::numeric_limits<int32_t>::max()));
+  const int64_t limite = static_cast<int64_t>(std::min<double>(capienza, double(kMassimo)));
   const char* tmp = std::getenv("TMPDIR");
   Dati d;
   d.file.emplace(Crypta::File::Temporaneo(tmp && *tmp ? tmp : "/tmp"));
@@ -83,7 +89,9 @@ Dati DaStandardInput(double capienza) {
     d.file->ScriviA(d.lunghezza, blocco.data(), *letti);
     d.lunghezza += int64_t(*letti);
   }
-  if (d.lunghezza > limite) Rifiuta(kTroppoGrande);
+  if (d.lunghezza > limite)
+    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta più di " +
+            std::to_string(limite) + " byte, quanti la bitmap ne contiene al massimo.");
   return d;
 }
 
