@@ -1,4 +1,4 @@
-// The three commands of tavelin-cli, with the options as the command line
+// The commands of tavelin-cli, with the options as the command line
 // gave them. Each returns normally on success and throws Cli::Uscita, or lets
 // a Crypta::Errore through, whose kind gives the exit status.
 #pragma once
@@ -36,7 +36,12 @@ struct OpzioniRivela {
   std::string bit = "1";
 };
 
+struct OpzioniPrepara {
+  std::string immagine, uscita;
+};
+
 void Info(const OpzioniInfo& o);
+void Prepara(const OpzioniPrepara& o);
 void Nascondi(const OpzioniNascondi& o);
 void Rivela(const OpzioniRivela& o);
 

@@ -28,8 +28,9 @@ std::string Chiave(const std::string& utf8);
 std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput);
 
 // The carrier's header at Nbit bits: a file that cannot be read is a file
-// error, one that is no carrier is refused with the window's message.
-Crypta::Analisi Carica(const std::string& path, int16_t Nbit);
+// error, one that is no carrier is refused with the window's message, and
+// with `spiega` a second line that says why and how to convert it.
+Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega = false);
 
 // Progress to `barra`, and a stop when a signal came.
 Crypta::Osservatore Osserva(Barra& barra);

@@ -22,7 +22,7 @@ void Riga(const std::string& didascalia, const std::string& valore) {
 
 void Info(const OpzioniInfo& o) {
   const int16_t Nbit = LeggiBit(o.bit);
-  const Crypta::Intestazione h = Carica(o.bitmap, Nbit).campi;
+  const Crypta::Intestazione h = Carica(o.bitmap, Nbit, true).campi;
   Riga("Dimensione File (Bytes):", Numero(h.DimensioneFile));
   Riga("Offset:", Numero(h.OffsetDati));
   Riga("Lunghezza Header:", Numero(h.LunghezzaHeader));

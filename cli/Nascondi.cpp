@@ -108,7 +108,7 @@ void Nascondi(const OpzioniNascondi& o) {
   // Before standard input is read: a copy never replaces a file.
   if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
 
-  const Crypta::Analisi a = Carica(o.bitmap, Nbit);
+  const Crypta::Analisi a = Carica(o.bitmap, Nbit, true);
   if (a.Compressa())
     Rifiuta("Formato file non valido\nLa bitmap non può accogliere dati: " + a.Perche() + ".");
   const double capienza = a.campi.BytesUtilizzabili;

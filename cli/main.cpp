@@ -15,6 +15,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
+const char* const kComandi = "info, prepare, hide o reveal";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -31,7 +32,7 @@ std::string ErroreArgomenti(const CLI::App*, const CLI::Error& e) {
   } else if (dynamic_cast<const CLI::RequiredError*>(&e)) {
     const size_t fine = testo.find(" is required");
     const std::string nome = testo.substr(0, fine);
-    messaggio = nome == "A subcommand" ? "Indicare un comando: info, hide o reveal"
+    messaggio = nome == "A subcommand" ? std::string("Indicare un comando: ") + kComandi
                                        : "Manca l'argomento obbligatorio " + nome;
   } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
     messaggio = "Manca il valore dell'opzione " + testo.substr(0, testo.find(':'));
@@ -103,6 +104,21 @@ int main(int argc, char** argv) {
   Bitmap(*cInfo, info.bitmap);
   OpzioneBit(*cInfo, info.bit);
 
+  Cli::OpzioniPrepara prepara;
+  CLI::App* cPrepara = app.add_subcommand(
+      "prepare",
+      "Converte un'immagine (PNG, JPEG, GIF, TGA, BMP di ogni versione, ...) in una "
+      "bitmap adatta a nascondervi dati");
+  cPrepara->add_option("IMMAGINE", prepara.immagine, "L'immagine da convertire")
+      ->required()
+      ->type_name("");
+  cPrepara
+      ->add_option("-o,--output", prepara.uscita,
+                   "La nuova bitmap, a 24 bit (un file esistente non viene sovrascritto)")
+      ->required()
+      ->type_name("BITMAP")
+      ->group(kGruppo);
+
   Cli::OpzioniNascondi nascondi;
   CLI::App* cNascondi =
       app.add_subcommand("hide", "Nasconde una stringa, un file o lo standard input nella bitmap");
@@ -142,15 +158,19 @@ int main(int argc, char** argv) {
       ->group(kGruppo);
   OpzioniChiave(*cRivela, rivela.chiave);
   OpzioneBit(*cRivela, rivela.bit);
-  for (CLI::App* c : {cInfo, cNascondi, cRivela}) {
+  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
 
   // CLI11 reports an unknown command as a missing one; say what was wrong.
-  if (argc > 1 && argv[1][0] != '-' && std::strcmp(argv[1], "info") != 0 &&
-      std::strcmp(argv[1], "hide") != 0 && std::strcmp(argv[1], "reveal") != 0) {
-    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare info, hide o reveal).");
+  const auto conosciuto = [&app](const char* nome) {
+    for (const CLI::App* c : app.get_subcommands({}))
+      if (c->get_name() == nome) return true;
+    return false;
+  };
+  if (argc > 1 && argv[1][0] != '-' && !conosciuto(argv[1])) {
+    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare " + kComandi + ").");
     return Cli::kUso;
   }
   try {
@@ -173,6 +193,7 @@ int main(int argc, char** argv) {
 
   try {
     if (cInfo->parsed()) Cli::Info(info);
+    if (cPrepara->parsed()) Cli::Prepara(prepara);
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);
   } catch (const Cli::Uscita& u) {

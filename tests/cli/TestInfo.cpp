@@ -97,7 +97,9 @@ TEST_F(Info, RefusedFileSaysSoOnStandardError) {
   const Risultato r = Cli({"info", Scrivi(dir, "x.bmp", b)});
   EXPECT_EQ(r.stato, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "tavelin-cli: Formato file non valido\n");
+  EXPECT_EQ(r.err,
+            "tavelin-cli: Formato file non valido\n"
+            "Non è una bitmap né un'immagine di un formato conosciuto.\n");
 }
 
 TEST_F(Info, UnreadableCarrierIsAFileError) {
