@@ -40,8 +40,16 @@ struct OpzioniPrepara {
   std::string immagine, uscita;
 };
 
+struct OpzioniScan {
+  std::string bitmap;
+  int rivela = 0;  // the candidate to extract, from 1
+  std::string uscita;
+  bool conRivela = false, conUscita = false;
+};
+
 void Info(const OpzioniInfo& o);
 void Prepara(const OpzioniPrepara& o);
+void Scansiona(const OpzioniScan& o);
 void Nascondi(const OpzioniNascondi& o);
 void Rivela(const OpzioniRivela& o);
 

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
-const char* const kComandi = "info, prepare, hide o reveal";
+const char* const kComandi = "info, prepare, hide, reveal o scan";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -158,7 +158,23 @@ int main(int argc, char** argv) {
       ->group(kGruppo);
   OpzioniChiave(*cRivela, rivela.chiave);
   OpzioneBit(*cRivela, rivela.bit);
-  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela}) {
+  Cli::OpzioniScan scan;
+  CLI::App* cScan = app.add_subcommand(
+      "scan",
+      "Cerca dati nascosti senza chiave né numero di bit: prova ogni numero di bit e tutte le 256 "
+      "maschere a cui si riduce una chiave, e mostra i candidati più probabili");
+  Bitmap(*cScan, scan.bitmap);
+  cScan->add_option("--reveal", scan.rivela, "Estrae il candidato N nel nuovo file indicato con -o")
+      ->type_name("N")
+      ->group(kGruppo);
+  cScan
+      ->add_option(
+          "-o,--output", scan.uscita,
+          "Il file in cui estrarre il candidato (un file esistente non viene sovrascritto)")
+      ->type_name("FILE")
+      ->group(kGruppo);
+
+  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
@@ -186,6 +202,8 @@ int main(int argc, char** argv) {
   nascondi.conCopia = cNascondi->count("--output") > 0;
   rivela.conUscita = cRivela->count("--output") > 0;
   rivela.conTrattino = cRivela->count("STDOUT") > 0;
+  scan.conRivela = cScan->count("--reveal") > 0;
+  scan.conUscita = cScan->count("--output") > 0;
   for (auto [c, o] : {std::pair{cNascondi, &nascondi.chiave}, std::pair{cRivela, &rivela.chiave}}) {
     o->conTesto = c->count("--key") > 0;
     o->conFile = c->count("--key-file") > 0;
@@ -196,6 +214,7 @@ int main(int argc, char** argv) {
     if (cPrepara->parsed()) Cli::Prepara(prepara);
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);
+    if (cScan->parsed()) Cli::Scansiona(scan);
   } catch (const Cli::Uscita& u) {
     Messaggio(u.what());
     return u.stato;
