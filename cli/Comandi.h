@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "Passphrase.h"
+
 namespace Cli {
 
 struct OpzioniInfo {
@@ -24,6 +26,7 @@ struct OpzioniNascondi {
   std::string testo, file, trattino, copia;
   bool conTesto = false, conFile = false, conTrattino = false, conCopia = false;
   OpzioniChiave chiave;
+  OpzioniCifra cifra;
   std::string bit = "1";
 };
 
@@ -33,7 +36,16 @@ struct OpzioniRivela {
   std::string uscita, trattino;
   bool conUscita = false, conTrattino = false;
   OpzioniChiave chiave;
+  OpzioniCifra cifra;
   std::string bit = "1";
+};
+
+// decrypt: a file that a reveal without --encrypt wrote, into a new file or
+// standard output.
+struct OpzioniDecifra {
+  std::string file, uscita, trattino;
+  bool conUscita = false, conTrattino = false;
+  OpzioniCifra cifra;
 };
 
 struct OpzioniPrepara {
@@ -50,6 +62,7 @@ struct OpzioniScan {
 void Info(const OpzioniInfo& o);
 void Prepara(const OpzioniPrepara& o);
 void Scansiona(const OpzioniScan& o);
+void Decifra(const OpzioniDecifra& o);
 void Nascondi(const OpzioniNascondi& o);
 void Rivela(const OpzioniRivela& o);
 

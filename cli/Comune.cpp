@@ -69,8 +69,10 @@ std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   if (datiDaStandardInput && f.StessoFile(StandardInput()))
     ErroreUso("Il file della chiave \"" + o.file +
               "\" è lo standard input, che porta già i dati da nascondere.");
-  return Chiave(PrimaRiga(LeggiPoco(f)));
+  return Chiave(PrimaRigaDi(f));
 }
+
+std::string PrimaRigaDi(const Crypta::File& f) { return PrimaRiga(LeggiPoco(f)); }
 
 Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {
   Crypta::Analisi a = Crypta::Analizza(path, Nbit);

@@ -26,6 +26,8 @@ int16_t LeggiBit(const std::string& testo);
 // standard input carries the payload, is a usage error too.
 std::string Chiave(const std::string& utf8);
 std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput);
+// The first line of a small file, a pipe or a terminal, without its line end.
+std::string PrimaRigaDi(const Crypta::File& f);
 
 // The carrier's header at Nbit bits: a file that cannot be read is a file
 // error, one that is no carrier is refused with the window's message, and

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
-const char* const kComandi = "info, prepare, hide, reveal o scan";
+const char* const kComandi = "info, prepare, hide, reveal, scan o decrypt";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -60,12 +60,27 @@ void Aiuto(CLI::App& app) {
 }
 
 void OpzioniChiave(CLI::App& c, Cli::OpzioniChiave& o) {
-  c.add_option("-k,--key", o.testo, "Chiave, al massimo 30 caratteri (vuota se omessa)")
+  c.add_option("-k,--key", o.testo,
+               "Chiave che mescola i dati, al massimo 30 caratteri (vuota se omessa): non li "
+               "protegge, si riduce a uno di 256 valori che scan ritrova")
       ->type_name("CHIAVE")
       ->group(kGruppo);
   c.add_option("--key-file", o.file, "Legge la chiave dalla prima riga del file F")
       ->type_name("F")
       ->group(kGruppo);
+}
+
+void OpzioneFrase(CLI::App& c, Cli::OpzioniCifra& o) {
+  c.add_option("--passphrase-file", o.file,
+               "Legge la passphrase dalla prima riga del file F; senza, la chiede al terminale "
+               "senza mostrarla (mai sulla riga di comando)")
+      ->type_name("F")
+      ->group(kGruppo);
+}
+
+void OpzioniCifratura(CLI::App& c, Cli::OpzioniCifra& o, const char* descrizione) {
+  c.add_flag("--encrypt", o.cifra, descrizione)->group(kGruppo);
+  OpzioneFrase(c, o);
 }
 
 void OpzioneBit(CLI::App& c, std::string& bit) {
@@ -96,7 +111,9 @@ int main(int argc, char** argv) {
   app.footer(
       "Stato di uscita: 0 riuscito, 1 rifiutato (per esempio \"False\", o la bitmap "
       "in uso in un'altra operazione), 2 uso errato o errore su un file, 128 + N "
-      "interrotto dal segnale N (130 per Ctrl-C).");
+      "interrotto dal segnale N (130 per Ctrl-C).\n\nLa chiave -k mescola soltanto i dati: "
+      "chiunque li ritrova con scan, senza conoscerla. Per proteggerli usare --encrypt, che li "
+      "cifra con una passphrase.");
 
   Cli::OpzioniInfo info;
   CLI::App* cInfo =
@@ -133,6 +150,9 @@ int main(int argc, char** argv) {
       ->type_name("FILE")
       ->group(kGruppo);
   OpzioniChiave(*cNascondi, nascondi.chiave);
+  OpzioniCifratura(*cNascondi, nascondi.cifra,
+                   "Cifra e autentica i dati con una passphrase (Argon2id e XChaCha20-Poly1305): "
+                   "li protegge davvero; la chiave -k li mescola ancora");
   OpzioneBit(*cNascondi, nascondi.bit);
   cNascondi
       ->add_option("-o,--output", nascondi.copia,
@@ -157,6 +177,9 @@ int main(int argc, char** argv) {
       ->type_name("FILE")
       ->group(kGruppo);
   OpzioniChiave(*cRivela, rivela.chiave);
+  OpzioniCifratura(*cRivela, rivela.cifra,
+                   "Decifra dati nascosti con --encrypt; una passphrase errata o dati alterati "
+                   "non danno nulla");
   OpzioneBit(*cRivela, rivela.bit);
   Cli::OpzioniScan scan;
   CLI::App* cScan = app.add_subcommand(
@@ -174,7 +197,23 @@ int main(int argc, char** argv) {
       ->type_name("FILE")
       ->group(kGruppo);
 
-  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan}) {
+  Cli::OpzioniDecifra decifra;
+  CLI::App* cDecifra = app.add_subcommand(
+      "decrypt", "Decifra un file estratto senza --encrypt (per esempio dalla finestra)");
+  cDecifra->add_option("FILE", decifra.file, "Il file cifrato")->required()->type_name("");
+  cDecifra
+      ->add_option("STDOUT", decifra.trattino,
+                   "\"-\": scrive i byte decifrati sullo standard output")
+      ->type_name("");
+  cDecifra
+      ->add_option("-o,--output", decifra.uscita,
+                   "Scrive i byte decifrati nel nuovo file USCITA (un file esistente non viene "
+                   "sovrascritto)")
+      ->type_name("USCITA")
+      ->group(kGruppo);
+  OpzioneFrase(*cDecifra, decifra.cifra);
+
+  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
@@ -202,6 +241,11 @@ int main(int argc, char** argv) {
   nascondi.conCopia = cNascondi->count("--output") > 0;
   rivela.conUscita = cRivela->count("--output") > 0;
   rivela.conTrattino = cRivela->count("STDOUT") > 0;
+  decifra.conUscita = cDecifra->count("--output") > 0;
+  decifra.conTrattino = cDecifra->count("STDOUT") > 0;
+  for (auto [c, o] : {std::pair{cNascondi, &nascondi.cifra}, std::pair{cRivela, &rivela.cifra},
+                      std::pair{cDecifra, &decifra.cifra}})
+    o->conFile = c->count("--passphrase-file") > 0;
   scan.conRivela = cScan->count("--reveal") > 0;
   scan.conUscita = cScan->count("--output") > 0;
   for (auto [c, o] : {std::pair{cNascondi, &nascondi.chiave}, std::pair{cRivela, &rivela.chiave}}) {
@@ -215,6 +259,7 @@ int main(int argc, char** argv) {
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);
     if (cScan->parsed()) Cli::Scansiona(scan);
+    if (cDecifra->parsed()) Cli::Decifra(decifra);
   } catch (const Cli::Uscita& u) {
     Messaggio(u.what());
     return u.stato;

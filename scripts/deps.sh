@@ -3,7 +3,7 @@
 # those that are missing. Sourced by the other scripts.
 tavelin_deps=(cmake make g++ libgtest-dev libbenchmark-dev libcli11-dev
               qt6-base-dev qt6-translations-l10n fonts-liberation xvfb
-              xdotool imagemagick pkg-config libstb-dev python3-pil)
+              xdotool imagemagick pkg-config libstb-dev libsodium-dev python3-pil)
 
 tavelin_install_deps() {
   local missing=() p

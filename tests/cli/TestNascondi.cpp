@@ -27,7 +27,9 @@ TEST_F(Hide, TextRoundTripAtEveryBitCount) {
     const std::string c = Carrier(2000);
     Risultato r = Cli({"hide", c, "-t", testo, "-k", "chiavè", "-b", bit});
     ASSERT_EQ(r.stato, 0) << bit << r.err;
-    EXPECT_EQ(r.out + r.err, "");
+    EXPECT_EQ(r.out, "");
+    // Only 4 and 8 bits are worth a warning on a colour carrier.
+    EXPECT_EQ(r.err.empty(), bit[0] < '4') << r.err;
     r = Cli({"reveal", c, "-t", "-k", "chiavè", "-b", bit});
     EXPECT_EQ(r.stato, 0) << bit << r.err;
     EXPECT_EQ(r.out, testo) << bit;
