@@ -104,7 +104,9 @@ void Prepara(const OpzioniPrepara& o) {
   const uint64_t pixel = riga * uint64_t(im.altezza);
   if (pixel + kHeader > 0xFFFFFFFFu)
     Rifiuta("L'immagine \"" + o.immagine + "\" è troppo grande per una bitmap: oltre 4 GiB.");
-  Crypta::File uscita = Crypta::File::Anonimo(o.uscita, ingresso.Permessi());
+  // The picture's permissions, and its owner may always write the carrier,
+  // since a hide in place changes it.
+  Crypta::File uscita = Crypta::File::Anonimo(o.uscita, ingresso.Permessi() | 0600);
   const auto h = Intestazione(uint32_t(im.larghezza), uint32_t(im.altezza), uint32_t(pixel));
   uscita.ScriviA(0, h.data(), h.size());
   ScriviPixel(im, uscita, size_t(riga));

@@ -134,6 +134,19 @@ TEST_F(Prepare, GreyPaletteAndSixteenBitPicturesAsTheLibraryDecodesThem) {
   }
 }
 
+TEST_F(Prepare, TheCarrierKeepsThePicturesPermissionsAndItsOwnerWritesIt) {
+  const std::string png = Magick("sola-lettura.png");
+  for (const mode_t modo : {mode_t{0444}, mode_t{0640}}) {
+    ASSERT_EQ(::chmod(png.c_str(), modo), 0);
+    const std::string c = dir / ("c" + std::to_string(modo) + ".bmp");
+    ASSERT_EQ(Cli({"prepare", png, "-o", c}).stato, 0);
+    struct stat st;
+    ASSERT_EQ(::stat(c.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, modo | 0600);
+    EXPECT_EQ(Cli({"hide", c, "-t", "x", "-k", "k"}).stato, 0);
+  }
+}
+
 TEST_F(Prepare, AnAnimationGivesItsFirstFrame) {
   const std::string gif = Pillow("animata.gif", "rosso = Image.new('RGB', im.size, (255, 0, 0))",
                                  ", save_all=True, append_images=[rosso, rosso], duration=100");
