@@ -10,6 +10,11 @@ namespace Cli {
 namespace {
 
 constexpr size_t kIntestazione = 54;
+#ifdef _WIN32
+const char* const kSeparatori = "/\\";
+#else
+const char* const kSeparatori = "/";
+#endif
 
 // A path as a shell takes it: bare when nothing in it is special.
 std::string Citato(const std::string& path) {
@@ -26,7 +31,7 @@ std::string Citato(const std::string& path) {
 
 // The picture's name with ".bmp", or a name beside it that is not taken.
 std::string NomeCarrier(const std::string& path) {
-  const size_t barra = path.find_last_of('/');
+  const size_t barra = path.find_last_of(kSeparatori);
   const size_t punto = path.find_last_of('.');
   const bool estensione =
       punto != std::string::npos && punto > (barra == std::string::npos ? 0 : barra + 1);
