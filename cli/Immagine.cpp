@@ -2,6 +2,7 @@
 
 #include <stb_image.h>
 
+#include <algorithm>
 #include <cstring>
 #include <optional>
 
@@ -80,20 +81,86 @@ std::string Scartata(const Crypta::File& f) {
       return "è una bitmap compressa (RLE), che non si sa leggere";
     return "è una bitmap danneggiata o di una variante che non si sa leggere";
   }
-  if (formato == "TIFF" || formato == "WebP" || formato == "AVIF" || formato == "HEIF")
+  if (formato != "PNG" && formato != "JPEG" && formato != "GIF")
     return "è un'immagine " + formato + ", un formato che non si sa leggere";
   return "è un file " + formato + " danneggiato o incompleto";
+}
+
+constexpr int64_t kMassimoPixel = int64_t{1} << 27;
+
+// The file's bytes in order, a block at a time; -1 at the end.
+class Byte {
+ public:
+  explicit Byte(const Crypta::File& f) : f_(f) {}
+  int Prossimo() {
+    if (i_ == n_) {
+      n_ = f_.LeggiA(pos_, blocco_, sizeof blocco_);
+      pos_ += int64_t(n_);
+      i_ = 0;
+      if (n_ == 0) return -1;
+    }
+    return blocco_[i_++];
+  }
+
+ private:
+  const Crypta::File& f_;
+  uint8_t blocco_[65536];
+  size_t i_ = 0, n_ = 0;
+  int64_t pos_ = 0;
+};
+
+// stb_image 2.27 writes past its Huffman tables when a JPEG's table segment
+// declares more than 256 codes. Such a file is refused before the library
+// sees it: the segments are walked as the library reads them, each table's
+// counts added up, the coded data between them skipped. Nothing is decoded.
+bool TabellaEccessiva(const Crypta::File& f) {
+  Byte b(f);
+  // The library takes any run of 0xFF before a marker, the first one too.
+  if (b.Prossimo() != 0xFF) return false;
+  int inizio;
+  do inizio = b.Prossimo();
+  while (inizio == 0xFF);
+  if (inizio != 0xD8) return false;
+  for (;;) {
+    int c = b.Prossimo();
+    if (c < 0) return false;
+    if (c != 0xFF) continue;  // coded data
+    do c = b.Prossimo();
+    while (c == 0xFF);
+    if (c < 0 || c == 0xD9) return false;
+    if (c == 0x00 || c == 0x01 || c == 0xD8 || (c >= 0xD0 && c <= 0xD7)) continue;
+    const int alto = b.Prossimo(), basso = b.Prossimo();
+    if (basso < 0) return false;
+    int resto = (alto << 8 | basso) - 2;
+    if (c != 0xC4) {
+      while (resto-- > 0)
+        if (b.Prossimo() < 0) return false;
+      continue;
+    }
+    while (resto > 0) {
+      b.Prossimo();  // the table's class and number
+      int codici = 0;
+      for (int i = 0; i < 16; ++i) codici += std::max(0, b.Prossimo());
+      if (codici > 256) return true;
+      for (int i = 0; i < codici; ++i) b.Prossimo();
+      resto -= 17 + codici;
+    }
+  }
 }
 
 }  // namespace
 
 bool Leggibile(const Crypta::File& f) {
+  if (TabellaEccessiva(f)) return false;
   Lettore l(f);
   int x = 0, y = 0, c = 0;
   return stbi_info_from_callbacks(&kLettura, &l, &x, &y, &c) != 0 && !l.errore;
 }
 
 Immagine Decodifica(const Crypta::File& f) {
+  if (TabellaEccessiva(f))
+    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() +
+            "\": è un file JPEG con una tabella di Huffman non valida.");
   Lettore l(f);
   Immagine im;
   if (!stbi_info_from_callbacks(&kLettura, &l, &im.larghezza, &im.altezza, &im.canali)) {
@@ -101,6 +168,12 @@ Immagine Decodifica(const Crypta::File& f) {
     // A known signature that the library still refuses: say which kind it is.
     Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": " + Scartata(f) + ".");
   }
+  // A few bytes may claim any size, and the library would set aside several
+  // bytes a pixel before finding out: a bound above any camera's pictures.
+  if (int64_t(im.larghezza) * im.altezza > kMassimoPixel)
+    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande: " + std::to_string(im.larghezza) +
+            " x " + std::to_string(im.altezza) + " pixel, oltre i " +
+            std::to_string(kMassimoPixel) + " che prepare accetta.");
   im.alfa = im.canali == 2 || im.canali == 4;
   l = Lettore(f);
   int x = 0, y = 0, c = 0;

@@ -1,5 +1,5 @@
-// Pictures in any format the image library reads (PNG, JPEG, GIF, TGA, BMP of
-// every header version, PSD, PNM, HDR, PIC): whether a file is one, what kind
+// Pictures in the formats they come in (PNG, JPEG, GIF, TGA, BMP of every
+// header version but the compressed ones): whether a file is one, what kind
 // of file refused carriers are, and its pixels decoded. No decoder of ours:
 // stb_image does the reading, from our own file layer.
 #pragma once

@@ -2,7 +2,6 @@
 // display. Parses the command line, runs one command, and turns its outcome
 // into a message on standard error and an exit status.
 #include <CLI/CLI.hpp>
-#include <cstring>
 #include <iostream>
 
 #include "Comandi.h"

@@ -196,6 +196,33 @@ TEST_F(Prepare, NeverOverwritesAndLeavesNothingBehindARefusal) {
   EXPECT_EQ(r.stato, 2);
   EXPECT_NE(r.err.find("--output"), std::string::npos) << r.err;
   EXPECT_EQ(voci(), prima);
+
+  // A few bytes that claim a picture beyond any camera's: refused before
+  // the library sets memory aside for it.
+  const std::string enorme = File("enorme.gif", std::string("GIF89a\xFF\x7F\xFF\x7F\0\0\0", 13));
+  r = Cli({"prepare", enorme, "-o", dir / "uscita.bmp"});
+  EXPECT_EQ(r.stato, 1);
+  EXPECT_NE(
+      r.err.find("è troppo grande: 32767 x 32767 pixel, oltre i 134217728 che prepare accetta"),
+      std::string::npos)
+      << r.err;
+  EXPECT_LT(r.memoriaKiB, 100 * 1024);
+
+  // A Huffman table of more than 256 codes, which the library would write
+  // past its own table for, is refused before it reads the file.
+  Byte jpeg = Leggi(Magick("tabella.jpg"));
+  for (size_t i = 2; i + 21 < jpeg.size(); ++i)
+    if (jpeg[i] == 0xFF && jpeg[i + 1] == 0xC4) {
+      std::fill(jpeg.begin() + std::ptrdiff_t(i) + 5, jpeg.begin() + std::ptrdiff_t(i) + 21, 0x20);
+      break;
+    }
+  Scrivi(dir / "tabella.jpg", jpeg);
+  r = Cli({"prepare", dir / "tabella.jpg", "-o", dir / "uscita.bmp"});
+  EXPECT_EQ(r.stato, 1);
+  EXPECT_NE(r.err.find("è un file JPEG con una tabella di Huffman non valida"), std::string::npos)
+      << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir / "uscita.bmp"));
+  EXPECT_EQ(Cli({"info", dir / "tabella.jpg"}).err.find("tavelin-cli prepare"), std::string::npos);
 }
 
 }  // namespace
