@@ -174,6 +174,9 @@ Immagine Decodifica(const Crypta::File& f) {
     Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande: " + std::to_string(im.larghezza) +
             " x " + std::to_string(im.altezza) + " pixel, oltre i " +
             std::to_string(kMassimoPixel) + " che prepare accetta.");
+  if (im.larghezza <= 0 || im.altezza <= 0)
+    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": non ha pixel (" +
+            std::to_string(im.larghezza) + " x " + std::to_string(im.altezza) + ").");
   im.alfa = im.canali == 2 || im.canali == 4;
   l = Lettore(f);
   int x = 0, y = 0, c = 0;
@@ -186,8 +189,8 @@ Immagine Decodifica(const Crypta::File& f) {
   }
   if (!p) Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": " + Ragione() + ".");
   im.rgb = {p, Libera};
-  im.larghezza = x;
-  im.altezza = y;
+  if (x != im.larghezza || y != im.altezza)
+    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": il file è danneggiato.");
   if (im.alfa) {
     const size_t pixel = size_t(x) * size_t(y);
     for (size_t i = 0; i < pixel; ++i) {

@@ -174,6 +174,10 @@ TEST_F(Prepare, NeverOverwritesAndLeavesNothingBehindARefusal) {
       {tronco, "è un file PNG danneggiato o incompleto"},
       {rle, "compressa (RLE)"},
       {File("vuoto.png", ""), "non è un'immagine"},
+      // A GIF whose screen is 6 pixels wide and none high.
+      {File("senza-righe.gif",
+            std::string("GIF89a\x06\0\0\0\0\0\0,\0\0\0\0\x06\0\0\0\0\x02\x02\x44\x01\0;", 29)),
+       "non ha pixel (6 x 0)"},
   };
   const auto voci = [this] {
     return std::distance(std::filesystem::directory_iterator(dir.Path()), {});
