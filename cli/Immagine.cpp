@@ -20,12 +20,17 @@ struct Lettore {
   const Crypta::File* file;
   int64_t pos = 0;
   bool fine = false;
+  int vuote = 0;  // reads asked for once the end was reached
   std::optional<Crypta::Errore> errore;
 };
 
 int Leggi(void* utente, char* dati, int n) {
   Lettore& l = *static_cast<Lettore*>(utente);
-  if (n <= 0 || l.fine) return 0;
+  if (n <= 0) return 0;
+  if (l.fine) {
+    ++l.vuote;
+    return 0;
+  }
   size_t letti = 0;
   try {
     letti = l.file->LeggiA(l.pos, dati, static_cast<size_t>(n));
@@ -189,6 +194,11 @@ Immagine Decodifica(const Crypta::File& f) {
   }
   if (!p) Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": " + Ragione() + ".");
   im.rgb = {p, Libera};
+  // The library fills what a short file lacks with zeros: a picture that
+  // ends before its header says it does is refused, not made up.
+  if (l.vuote > 0)
+    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() +
+            "\": il file finisce prima dell'immagine (è troncato).");
   if (x != im.larghezza || y != im.altezza)
     Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": il file è danneggiato.");
   if (im.alfa) {

@@ -172,6 +172,8 @@ TEST_F(Prepare, NeverOverwritesAndLeavesNothingBehindARefusal) {
   const std::pair<std::string, std::string> rifiuti[] = {
       {File("testo.png", "non sono un'immagine"), "non è un'immagine in un formato conosciuto"},
       {tronco, "è un file PNG danneggiato o incompleto"},
+      {File("tronca.bmp", Testo(Magick("intera.bmp", "", "BMP3:")).substr(0, 1500)),
+       "il file finisce prima dell'immagine (è troncato)"},
       {rle, "compressa (RLE)"},
       {File("vuoto.png", ""), "non è un'immagine"},
       // A GIF whose screen is 6 pixels wide and none high.
