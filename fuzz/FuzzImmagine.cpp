@@ -17,21 +17,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// One private file per process, in memory when the system offers it.
-const std::string& Percorso() {
-  static const std::string path = [] {
+// One private file per process, in memory when the system offers it, gone
+// with the process; the name and its removal live and die together.
+struct Privato {
+  Privato() {
     const fs::path base = fs::is_directory("/dev/shm") ? "/dev/shm" : fs::temp_directory_path();
-    return (base / ("tavelin-fuzz-immagine-" + std::to_string(::getpid()))).string();
-  }();
-  return path;
-}
-
-struct Pulizia {
-  ~Pulizia() {
-    std::error_code ec;
-    fs::remove(Percorso(), ec);
+    path = (base / ("tavelin-fuzz-immagine-" + std::to_string(::getpid()))).string();
   }
-} pulizia;
+  ~Privato() {
+    std::error_code ec;
+    fs::remove(path, ec);
+  }
+  std::string path;
+};
+
+const std::string& Percorso() {
+  static const Privato privato;
+  return privato.path;
+}
 
 }  // namespace
 
