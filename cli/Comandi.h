@@ -1,9 +1,11 @@
-// The three commands of tavelin-cli, with the options as the command line
+// The commands of tavelin-cli, with the options as the command line
 // gave them. Each returns normally on success and throws Cli::Uscita, or lets
 // a Crypta::Errore through, whose kind gives the exit status.
 #pragma once
 
 #include <string>
+
+#include "Passphrase.h"
 
 namespace Cli {
 
@@ -24,6 +26,7 @@ struct OpzioniNascondi {
   std::string testo, file, trattino, copia;
   bool conTesto = false, conFile = false, conTrattino = false, conCopia = false;
   OpzioniChiave chiave;
+  OpzioniCifra cifra;
   std::string bit = "1";
 };
 
@@ -33,10 +36,33 @@ struct OpzioniRivela {
   std::string uscita, trattino;
   bool conUscita = false, conTrattino = false;
   OpzioniChiave chiave;
+  OpzioniCifra cifra;
   std::string bit = "1";
 };
 
+// decrypt: a file that a reveal without --encrypt wrote, into a new file or
+// standard output.
+struct OpzioniDecifra {
+  std::string file, uscita, trattino;
+  bool conUscita = false, conTrattino = false;
+  OpzioniCifra cifra;
+};
+
+struct OpzioniPrepara {
+  std::string immagine, uscita;
+};
+
+struct OpzioniScan {
+  std::string bitmap;
+  int rivela = 0;  // the candidate to extract, from 1
+  std::string uscita;
+  bool conRivela = false, conUscita = false;
+};
+
 void Info(const OpzioniInfo& o);
+void Prepara(const OpzioniPrepara& o);
+void Scansiona(const OpzioniScan& o);
+void Decifra(const OpzioniDecifra& o);
 void Nascondi(const OpzioniNascondi& o);
 void Rivela(const OpzioniRivela& o);
 

@@ -7,6 +7,7 @@
 
 #include "Barra.h"
 #include "Comandi.h"
+#include "Diagnosi.h"
 #include "Esito.h"
 #include "Segnali.h"
 #include "Testo.h"
@@ -68,14 +69,17 @@ std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   if (datiDaStandardInput && f.StessoFile(StandardInput()))
     ErroreUso("Il file della chiave \"" + o.file +
               "\" è lo standard input, che porta già i dati da nascondere.");
-  return Chiave(PrimaRiga(LeggiPoco(f)));
+  return Chiave(PrimaRigaDi(f));
 }
 
-Crypta::Analisi Carica(const std::string& path, int16_t Nbit) {
+std::string PrimaRigaDi(const Crypta::File& f) { return PrimaRiga(LeggiPoco(f)); }
+
+Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {
   Crypta::Analisi a = Crypta::Analizza(path, Nbit);
   if (a.esito == Crypta::Analisi::Esito::Illeggibile)
     Crypta::ErroreFile(path, "aprire", a.errore);
-  if (!a.Accettata()) Rifiuta("Formato file non valido");
+  if (!a.Accettata())
+    Rifiuta(spiega ? "Formato file non valido\n" + Diagnosi(path, a) : "Formato file non valido");
   return a;
 }
 

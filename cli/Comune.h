@@ -16,6 +16,7 @@ class Barra;
 struct OpzioniChiave;
 
 constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
+constexpr int64_t kMassimoNascondibile = 2147483647;  // the length field's largest value
 
 // "1", "2", "4" or "8"; anything else is a usage error.
 int16_t LeggiBit(const std::string& testo);
@@ -25,10 +26,13 @@ int16_t LeggiBit(const std::string& testo);
 // standard input carries the payload, is a usage error too.
 std::string Chiave(const std::string& utf8);
 std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput);
+// The first line of a small file, a pipe or a terminal, without its line end.
+std::string PrimaRigaDi(const Crypta::File& f);
 
 // The carrier's header at Nbit bits: a file that cannot be read is a file
-// error, one that is no carrier is refused with the window's message.
-Crypta::Analisi Carica(const std::string& path, int16_t Nbit);
+// error, one that is no carrier is refused with the window's message, and
+// with `spiega` a second line that says why and how to convert it.
+Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega = false);
 
 // Progress to `barra`, and a stop when a signal came.
 Crypta::Osservatore Osserva(Barra& barra);

@@ -1,5 +1,6 @@
 // The info command: the carrier's header record, one row per field with the
 // captions of the window's info panel, and the usable bytes.
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -21,7 +22,7 @@ void Riga(const std::string& didascalia, const std::string& valore) {
 
 void Info(const OpzioniInfo& o) {
   const int16_t Nbit = LeggiBit(o.bit);
-  const Crypta::Intestazione h = Carica(o.bitmap, Nbit).campi;
+  const Crypta::Intestazione h = Carica(o.bitmap, Nbit, true).campi;
   Riga("Dimensione File (Bytes):", Numero(h.DimensioneFile));
   Riga("Offset:", Numero(h.OffsetDati));
   Riga("Lunghezza Header:", Numero(h.LunghezzaHeader));
@@ -37,6 +38,9 @@ void Info(const OpzioniInfo& o) {
   Riga("Colori importanti:", Numero(h.ColoriImportanti));
   Riga("Tipo:", h.TipoBitmap);
   Riga("Bytes utilizzabili:", Numero(h.BytesUtilizzabili));
+  // The length field stops at 2^31 - 1, whatever the carrier could hold.
+  Riga("Bytes nascondibili:",
+       Numero(std::max(0.0, std::min(h.BytesUtilizzabili, double(kMassimoNascondibile)))));
   ChiudiUscita();
 
   // The panel is shown in full before the window refuses such a carrier.

@@ -1,5 +1,6 @@
 // The hide command: the window's checks on the carrier and the payload, then
-// one hide of the engine, in place or into a new copy of the carrier.
+// one hide of the engine, in place or into a new copy of the carrier. With
+// --encrypt the engine takes the ciphertext as it is made, a chunk at a time.
 #include <algorithm>
 #include <cerrno>
 #include <cstdint>
@@ -8,7 +9,9 @@
 #include <optional>
 #include <vector>
 
+#include "Avvisi.h"
 #include "Barra.h"
+#include "Cifratura.h"
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
@@ -21,6 +24,16 @@ namespace {
 
 constexpr size_t kMaxStringa = 65536;  // the window's string box holds no more
 const char* const kTroppoGrande = "Attenzione !!\nFile troppo grande";
+constexpr int64_t kMassimo = kMassimoNascondibile;
+
+// What the payload takes in the carrier: itself, or its ciphertext.
+struct Misura {
+  bool cifra = false;
+  int64_t operator()(int64_t chiaro) const { return cifra ? LunghezzaCifrata(chiaro) : chiaro; }
+  std::string Cifrato(int64_t chiaro) const {
+    return cifra ? " (" + std::to_string(LunghezzaCifrata(chiaro)) + " cifrato)" : "";
+  }
+};
 
 // What goes to the engine: the codes of a text, or an open file.
 struct Dati {
@@ -30,9 +43,23 @@ struct Dati {
   Crypta::Carico Carico() const {
     return file ? Crypta::Carico::DiAperto(*file) : Crypta::Carico::DiByte(codici);
   }
+  // Reads the payload in order, for the cipher.
+  std::function<void(uint8_t*, size_t)> Lettore() const {
+    return [this, pos = int64_t{0}](uint8_t* dest, size_t n) mutable {
+      if (file) {
+        if (file->LeggiA(pos, dest, n) != n)
+          throw Crypta::Errore(
+              "Il file \"" + file->Nome() + "\" si è accorciato durante l'operazione.",
+              Crypta::Genere::File);
+      } else {
+        std::copy_n(codici.data() + pos, n, dest);
+      }
+      pos += int64_t(n);
+    };
+  }
 };
 
-Dati DaTesto(const std::string& utf8, double capienza) {
+Dati DaTesto(const std::string& utf8, double capienza, const Misura& misura) {
   Dati d;
   char32_t errato = 0;
   // Lines end in CR LF in the carrier, as a Windows text box holds them.
@@ -41,34 +68,42 @@ Dati DaTesto(const std::string& utf8, double capienza) {
             ").");
   if (Caratteri(utf8) > kMaxStringa)
     Rifiuta("La stringa è troppo lunga: al massimo " + std::to_string(kMaxStringa) + " caratteri.");
-  if (double(d.codici.size()) > capienza)
-    Rifiuta("La stringa è troppo lunga: occupa " + std::to_string(d.codici.size()) +
-            " byte, la bitmap ne contiene al massimo " + Numero(capienza) + ".");
   d.lunghezza = int64_t(d.codici.size());
+  if (double(misura(d.lunghezza)) > capienza)
+    Rifiuta("La stringa è troppo lunga: occupa " + std::to_string(d.codici.size()) + " byte" +
+            misura.Cifrato(d.lunghezza) + ", la bitmap ne contiene al massimo " + Numero(capienza) +
+            ".");
   return d;
 }
 
 // The window's rule: the name (without its folder) and the content together
 // must stay below the capacity, though only the content is hidden. The file
 // stays open from the check to the hide.
-Dati DaFile(const std::string& path, double capienza) {
+Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
   Dati d;
   d.file.emplace(Crypta::File::Apri(path, Crypta::File::Modo::Lettura));
   const size_t barra = path.find_last_of('/');
   const std::string nome = barra == std::string::npos ? path : path.substr(barra + 1);
   d.lunghezza = d.file->Dimensione();
-  if (d.lunghezza > std::numeric_limits<int32_t>::max() ||
-      double(Caratteri(nome)) + double(d.lunghezza) >= capienza)
-    Rifiuta(kTroppoGrande);
+  const int64_t occupa = misura(d.lunghezza);
+  const double conNome = double(Caratteri(nome)) + double(occupa);
+  if (occupa > kMassimo)
+    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
+            " byte" + misura.Cifrato(d.lunghezza) + ", oltre i " + std::to_string(kMassimo) +
+            " che il campo della lunghezza può indicare.");
+  if (conNome >= capienza)
+    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
+            " byte" + misura.Cifrato(d.lunghezza) + ", " + Numero(conNome) +
+            " con il nome: file e nome insieme devono restare sotto i " + Numero(capienza) +
+            " byte utilizzabili della bitmap.");
   return d;
 }
 
 // Standard input has no name, so its bytes may fill the capacity. It is held
 // in a file that nothing can see and that vanishes with the process however
 // it ends; reading stops one byte past the capacity.
-Dati DaStandardInput(double capienza) {
-  const int64_t limite =
-      static_cast<int64_t>(std::min<double>(capienza, std::numeric_limits<int32_t>::max()));
+Dati DaStandardInput(double capienza, const Misura& misura) {
+  const int64_t limite = static_cast<int64_t>(std::min<double>(capienza, double(kMassimo)));
   const char* tmp = std::getenv("TMPDIR");
   Dati d;
   d.file.emplace(Crypta::File::Temporaneo(tmp && *tmp ? tmp : "/tmp"));
@@ -83,7 +118,13 @@ Dati DaStandardInput(double capienza) {
     d.file->ScriviA(d.lunghezza, blocco.data(), *letti);
     d.lunghezza += int64_t(*letti);
   }
-  if (d.lunghezza > limite) Rifiuta(kTroppoGrande);
+  if (d.lunghezza > limite)
+    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta più di " +
+            std::to_string(limite) + " byte, quanti la bitmap ne contiene al massimo.");
+  if (misura(d.lunghezza) > limite)
+    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta " +
+            std::to_string(d.lunghezza) + " byte" + misura.Cifrato(d.lunghezza) +
+            ", la bitmap ne contiene al massimo " + std::to_string(limite) + ".");
   return d;
 }
 
@@ -96,19 +137,22 @@ void Nascondi(const OpzioniNascondi& o) {
               "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
+  if (o.cifra.cifra && !CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.
   if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
 
-  const Crypta::Analisi a = Carica(o.bitmap, Nbit);
+  const Crypta::Analisi a = Carica(o.bitmap, Nbit, true);
   if (a.Compressa())
     Rifiuta("Formato file non valido\nLa bitmap non può accogliere dati: " + a.Perche() + ".");
   const double capienza = a.campi.BytesUtilizzabili;
   if (!(capienza > 0)) Rifiuta("Bitmap di dimensioni insufficienti");
 
-  const Dati dati = o.conTesto  ? DaTesto(o.testo, capienza)
-                    : o.conFile ? DaFile(o.file, capienza)
-                                : DaStandardInput(capienza);
+  const Misura misura{o.cifra.cifra};
+  const Dati dati = o.conTesto  ? DaTesto(o.testo, capienza, misura)
+                    : o.conFile ? DaFile(o.file, capienza, misura)
+                                : DaStandardInput(capienza, misura);
   Crypta::Richiesta r;
   r.carrier = o.bitmap;
   r.Nbit = Nbit;
@@ -116,8 +160,17 @@ void Nascondi(const OpzioniNascondi& o) {
   r.carico = dati.Carico();
   r.lunghezza = dati.lunghezza;
   if (o.conCopia) r.copia = o.copia;
+  std::optional<Cifratore> cifratore;
+  if (o.cifra.cifra) {
+    cifratore.emplace(DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)), dati.lunghezza,
+                      dati.Lettore());
+    r.carico = Crypta::Carico::DiProduttore(
+        [&cifratore](uint8_t* dest, size_t n) { cifratore->Produci(dest, n); });
+    r.lunghezza = cifratore->Lunghezza();
+  }
+  AvvisaNascondi(o.bitmap, a, Nbit, chiave, o.cifra.cifra, r.lunghezza);
   Barra barra("Nascondo");
-  barra.Inizio(dati.lunghezza);
+  barra.Inizio(r.lunghezza);
   Crypta::Nascondi(r, Osserva(barra));
 }
 

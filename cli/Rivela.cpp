@@ -1,8 +1,13 @@
 // The reveal command: one reveal of the engine into a file it appends to, or
-// streamed to standard output as raw bytes or as UTF-8 text.
+// streamed to standard output as raw bytes or as UTF-8 text; with --encrypt,
+// decrypted on the way, only authenticated chunks going out.
+#include <algorithm>
+#include <optional>
 #include <string>
 
+#include "Avvisi.h"
 #include "Barra.h"
+#include "Cifratura.h"
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
@@ -40,6 +45,30 @@ class UscitaTesto : public Crypta::Destinazione {
   std::string resto_;
 };
 
+// Passes everything on and keeps the payload's first bytes, to tell a user
+// who forgot --encrypt what the bytes are.
+class Spia : public Crypta::Destinazione {
+ public:
+  explicit Spia(Crypta::Destinazione& d) : d_(d) {}
+  void Apri(const Crypta::File& carrier, int64_t lunghezza) override {
+    d_.Apri(carrier, lunghezza);
+  }
+  void Scrivi(const uint8_t* dati, size_t n) override {
+    inizio_.append(reinterpret_cast<const char*>(dati),
+                   std::min(n, 8 - std::min<size_t>(8, inizio_.size())));
+    d_.Scrivi(dati, n);
+  }
+  void Completa() override { d_.Completa(); }
+  void Annulla() noexcept override { d_.Annulla(); }
+  bool Cifrati() const {
+    return Cli::Cifrato(reinterpret_cast<const uint8_t*>(inizio_.data()), inizio_.size());
+  }
+
+ private:
+  Crypta::Destinazione& d_;
+  std::string inizio_;
+};
+
 }  // namespace
 
 void Rivela(const OpzioniRivela& o) {
@@ -49,6 +78,8 @@ void Rivela(const OpzioniRivela& o) {
               "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
   if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output).");
+  if (o.cifra.cifra && !CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
 
@@ -58,10 +89,19 @@ void Rivela(const OpzioniRivela& o) {
   Crypta::Destinazione& d = o.conUscita ? static_cast<Crypta::Destinazione&>(file)
                             : o.testo   ? static_cast<Crypta::Destinazione&>(testo)
                                         : byte;
+  Spia spia(d);
+  std::optional<Decifratore> decifratore;
+  if (o.cifra.cifra) decifratore.emplace(d, DaPassphrase(Passphrase(o.cifra, false, false)));
+  Crypta::Destinazione& prima =
+      decifratore ? static_cast<Crypta::Destinazione&>(*decifratore) : spia;
   Barra barra("Estraggo");
-  if (!Crypta::Rivela(o.bitmap, chiave, Nbit, d, Osserva(barra)).trovato)
+  if (!Crypta::Rivela(o.bitmap, chiave, Nbit, prima, Osserva(barra)).trovato)
     Rifiuta("False: nessun dato nascosto leggibile con questa chiave e questo numero di bit.");
   barra.Completa();
+  if (!decifratore && spia.Cifrati())
+    Avvisa(
+        "i dati estratti sono cifrati: per leggerli usare reveal --encrypt, oppure "
+        "tavelin-cli decrypt sul file estratto.");
 }
 
 }  // namespace Cli

@@ -2,7 +2,6 @@
 // display. Parses the command line, runs one command, and turns its outcome
 // into a message on standard error and an exit status.
 #include <CLI/CLI.hpp>
-#include <cstring>
 #include <iostream>
 
 #include "Comandi.h"
@@ -15,6 +14,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
+const char* const kComandi = "info, prepare, hide, reveal, scan o decrypt";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -31,7 +31,7 @@ std::string ErroreArgomenti(const CLI::App*, const CLI::Error& e) {
   } else if (dynamic_cast<const CLI::RequiredError*>(&e)) {
     const size_t fine = testo.find(" is required");
     const std::string nome = testo.substr(0, fine);
-    messaggio = nome == "A subcommand" ? "Indicare un comando: info, hide o reveal"
+    messaggio = nome == "A subcommand" ? std::string("Indicare un comando: ") + kComandi
                                        : "Manca l'argomento obbligatorio " + nome;
   } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
     messaggio = "Manca il valore dell'opzione " + testo.substr(0, testo.find(':'));
@@ -59,12 +59,27 @@ void Aiuto(CLI::App& app) {
 }
 
 void OpzioniChiave(CLI::App& c, Cli::OpzioniChiave& o) {
-  c.add_option("-k,--key", o.testo, "Chiave, al massimo 30 caratteri (vuota se omessa)")
+  c.add_option("-k,--key", o.testo,
+               "Chiave che mescola i dati, al massimo 30 caratteri (vuota se omessa): non li "
+               "protegge, si riduce a uno di 256 valori che scan ritrova")
       ->type_name("CHIAVE")
       ->group(kGruppo);
   c.add_option("--key-file", o.file, "Legge la chiave dalla prima riga del file F")
       ->type_name("F")
       ->group(kGruppo);
+}
+
+void OpzioneFrase(CLI::App& c, Cli::OpzioniCifra& o) {
+  c.add_option("--passphrase-file", o.file,
+               "Legge la passphrase dalla prima riga del file F; senza, la chiede al terminale "
+               "senza mostrarla (mai sulla riga di comando)")
+      ->type_name("F")
+      ->group(kGruppo);
+}
+
+void OpzioniCifratura(CLI::App& c, Cli::OpzioniCifra& o, const char* descrizione) {
+  c.add_flag("--encrypt", o.cifra, descrizione)->group(kGruppo);
+  OpzioneFrase(c, o);
 }
 
 void OpzioneBit(CLI::App& c, std::string& bit) {
@@ -95,13 +110,30 @@ int main(int argc, char** argv) {
   app.footer(
       "Stato di uscita: 0 riuscito, 1 rifiutato (per esempio \"False\", o la bitmap "
       "in uso in un'altra operazione), 2 uso errato o errore su un file, 128 + N "
-      "interrotto dal segnale N (130 per Ctrl-C).");
+      "interrotto dal segnale N (130 per Ctrl-C).\n\nLa chiave -k mescola soltanto i dati: "
+      "chiunque li ritrova con scan, senza conoscerla. Per proteggerli usare --encrypt, che li "
+      "cifra con una passphrase.");
 
   Cli::OpzioniInfo info;
   CLI::App* cInfo =
       app.add_subcommand("info", "Mostra l'intestazione della bitmap e i byte utilizzabili");
   Bitmap(*cInfo, info.bitmap);
   OpzioneBit(*cInfo, info.bit);
+
+  Cli::OpzioniPrepara prepara;
+  CLI::App* cPrepara = app.add_subcommand(
+      "prepare",
+      "Converte un'immagine (PNG, JPEG, GIF, TGA, BMP di ogni versione, ...) in una "
+      "bitmap adatta a nascondervi dati");
+  cPrepara->add_option("IMMAGINE", prepara.immagine, "L'immagine da convertire")
+      ->required()
+      ->type_name("");
+  cPrepara
+      ->add_option("-o,--output", prepara.uscita,
+                   "La nuova bitmap, a 24 bit (un file esistente non viene sovrascritto)")
+      ->required()
+      ->type_name("BITMAP")
+      ->group(kGruppo);
 
   Cli::OpzioniNascondi nascondi;
   CLI::App* cNascondi =
@@ -117,6 +149,9 @@ int main(int argc, char** argv) {
       ->type_name("FILE")
       ->group(kGruppo);
   OpzioniChiave(*cNascondi, nascondi.chiave);
+  OpzioniCifratura(*cNascondi, nascondi.cifra,
+                   "Cifra e autentica i dati con una passphrase (Argon2id e XChaCha20-Poly1305): "
+                   "li protegge davvero; la chiave -k li mescola ancora");
   OpzioneBit(*cNascondi, nascondi.bit);
   cNascondi
       ->add_option("-o,--output", nascondi.copia,
@@ -141,16 +176,55 @@ int main(int argc, char** argv) {
       ->type_name("FILE")
       ->group(kGruppo);
   OpzioniChiave(*cRivela, rivela.chiave);
+  OpzioniCifratura(*cRivela, rivela.cifra,
+                   "Decifra dati nascosti con --encrypt; una passphrase errata o dati alterati "
+                   "non danno nulla");
   OpzioneBit(*cRivela, rivela.bit);
-  for (CLI::App* c : {cInfo, cNascondi, cRivela}) {
+  Cli::OpzioniScan scan;
+  CLI::App* cScan = app.add_subcommand(
+      "scan",
+      "Cerca dati nascosti senza chiave né numero di bit: prova ogni numero di bit e tutte le 256 "
+      "maschere a cui si riduce una chiave, e mostra i candidati più probabili");
+  Bitmap(*cScan, scan.bitmap);
+  cScan->add_option("--reveal", scan.rivela, "Estrae il candidato N nel nuovo file indicato con -o")
+      ->type_name("N")
+      ->group(kGruppo);
+  cScan
+      ->add_option(
+          "-o,--output", scan.uscita,
+          "Il file in cui estrarre il candidato (un file esistente non viene sovrascritto)")
+      ->type_name("FILE")
+      ->group(kGruppo);
+
+  Cli::OpzioniDecifra decifra;
+  CLI::App* cDecifra = app.add_subcommand(
+      "decrypt", "Decifra un file estratto senza --encrypt (per esempio dalla finestra)");
+  cDecifra->add_option("FILE", decifra.file, "Il file cifrato")->required()->type_name("");
+  cDecifra
+      ->add_option("STDOUT", decifra.trattino,
+                   "\"-\": scrive i byte decifrati sullo standard output")
+      ->type_name("");
+  cDecifra
+      ->add_option("-o,--output", decifra.uscita,
+                   "Scrive i byte decifrati nel nuovo file USCITA (un file esistente non viene "
+                   "sovrascritto)")
+      ->type_name("USCITA")
+      ->group(kGruppo);
+  OpzioneFrase(*cDecifra, decifra.cifra);
+
+  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
 
   // CLI11 reports an unknown command as a missing one; say what was wrong.
-  if (argc > 1 && argv[1][0] != '-' && std::strcmp(argv[1], "info") != 0 &&
-      std::strcmp(argv[1], "hide") != 0 && std::strcmp(argv[1], "reveal") != 0) {
-    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare info, hide o reveal).");
+  const auto conosciuto = [&app](const char* nome) {
+    for (const CLI::App* c : app.get_subcommands({}))
+      if (c->get_name() == nome) return true;
+    return false;
+  };
+  if (argc > 1 && argv[1][0] != '-' && !conosciuto(argv[1])) {
+    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare " + kComandi + ").");
     return Cli::kUso;
   }
   try {
@@ -166,6 +240,13 @@ int main(int argc, char** argv) {
   nascondi.conCopia = cNascondi->count("--output") > 0;
   rivela.conUscita = cRivela->count("--output") > 0;
   rivela.conTrattino = cRivela->count("STDOUT") > 0;
+  decifra.conUscita = cDecifra->count("--output") > 0;
+  decifra.conTrattino = cDecifra->count("STDOUT") > 0;
+  for (auto [c, o] : {std::pair{cNascondi, &nascondi.cifra}, std::pair{cRivela, &rivela.cifra},
+                      std::pair{cDecifra, &decifra.cifra}})
+    o->conFile = c->count("--passphrase-file") > 0;
+  scan.conRivela = cScan->count("--reveal") > 0;
+  scan.conUscita = cScan->count("--output") > 0;
   for (auto [c, o] : {std::pair{cNascondi, &nascondi.chiave}, std::pair{cRivela, &rivela.chiave}}) {
     o->conTesto = c->count("--key") > 0;
     o->conFile = c->count("--key-file") > 0;
@@ -173,8 +254,11 @@ int main(int argc, char** argv) {
 
   try {
     if (cInfo->parsed()) Cli::Info(info);
+    if (cPrepara->parsed()) Cli::Prepara(prepara);
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);
+    if (cScan->parsed()) Cli::Scansiona(scan);
+    if (cDecifra->parsed()) Cli::Decifra(decifra);
   } catch (const Cli::Uscita& u) {
     Messaggio(u.what());
     return u.stato;

@@ -15,17 +15,51 @@ namespace {
 
 constexpr double kHeader = 54;  // file header and 40-byte info header
 
+// A produced payload as a file that the writers read once from its start,
+// which is all they ever do with a payload file.
+class Prodotto : public Accesso {
+ public:
+  Prodotto(const Carico::Produttore& p, int64_t n) : produttore_(p), n_(n) {}
+  const std::string& Nome() const override { return nome_; }
+  int64_t Dimensione() const override { return n_; }
+  size_t LeggiA(int64_t pos, void* buf, size_t n) const override {
+    if (pos != letti_ || int64_t(n) > n_ - pos)
+      throw Errore("I dati da nascondere si leggono una volta sola, in ordine.", Genere::Argomento);
+    produttore_(static_cast<uint8_t*>(buf), n);
+    letti_ += int64_t(n);
+    return n;
+  }
+  void ScriviA(int64_t, const void*, size_t) const override {
+    throw Errore("I dati da nascondere non si scrivono.", Genere::Argomento);
+  }
+  void Sincronizza() const override {}
+
+ private:
+  const Carico::Produttore& produttore_;
+  int64_t n_;
+  mutable int64_t letti_ = 0;
+  std::string nome_ = "dati da nascondere";
+};
+
 // The open payload file, if the payload is one, and its bytes available.
 struct Dati {
   std::optional<File> proprio;  // opened here from a path
   const File* file = nullptr;
+  std::optional<Prodotto> prodotto;
   int64_t disponibili = 0;
 };
 
-Dati ApriDati(const Carico& c) {
+Dati ApriDati(const Richiesta& r) {
+  const Carico& c = r.carico;
   Dati d;
   switch (c.tipo) {
     case Carico::Tipo::Byte: d.disponibili = int64_t(c.byte.size()); return d;
+    case Carico::Tipo::Prodotto:
+      if (r.lunghezza < 0 || !c.produttore)
+        throw Errore("Dati prodotti senza lunghezza o senza produttore.", Genere::Argomento);
+      d.prodotto.emplace(c.produttore, r.lunghezza);
+      d.disponibili = r.lunghezza;
+      return d;
     case Carico::Tipo::Percorso:
       d.proprio.emplace(File::Apri(c.percorso, File::Modo::Lettura));
       d.file = &*d.proprio;
@@ -72,7 +106,7 @@ void Nascondi(const Richiesta& r, const Osservatore& o) {
     throw Errore("Numero di bit per byte non valido: usare 1, 2, 4 o 8.", Genere::Argomento);
   // Every check comes before the first byte is written: a refused hide
   // leaves the carrier exactly as it was.
-  const Dati dati = ApriDati(r.carico);
+  const Dati dati = ApriDati(r);
   const int64_t L = Lunghezza(r, dati);
 
   const bool copia = !r.copia.empty();
@@ -106,7 +140,9 @@ void Nascondi(const Richiesta& r, const Osservatore& o) {
                      "la sua intestazione.",
                  Genere::File);
 
-  Sorgente sorgente = dati.file ? Sorgente(*dati.file) : Sorgente(r.carico.byte);
+  Sorgente sorgente = dati.file       ? Sorgente(*dati.file)
+                      : dati.prodotto ? Sorgente(*dati.prodotto)
+                                      : Sorgente(r.carico.byte);
   Avanzamento avanzamento(L, 1, o.Avanzamento);
   if (!copia) {
     ScriviInPosto(p, carrier, sorgente, o, avanzamento);

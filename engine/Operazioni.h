@@ -80,18 +80,25 @@ struct Osservatore {
   std::function<void()> Eventi;
 };
 
-// The payload of a hide: its own bytes, the path of a file, or an open file,
-// read from its start.
+// The payload of a hide: its own bytes, the path of a file, an open file,
+// read from its start, or bytes that a function produces in order, such as a
+// cipher that works as the hide goes and never holds the whole payload.
 struct Carico {
-  enum class Tipo { Byte, Percorso, Aperto };
+  enum class Tipo { Byte, Percorso, Aperto, Prodotto };
+  // Fills `n` bytes at `dest` with the payload's next bytes, or throws.
+  using Produttore = std::function<void(uint8_t* dest, size_t n)>;
   Tipo tipo = Tipo::Byte;
   std::string_view byte;
   std::string percorso;
   const File* aperto = nullptr;
+  Produttore produttore;
 
-  static Carico DiByte(std::string_view b) { return {Tipo::Byte, b, {}, nullptr}; }
-  static Carico DiFile(std::string p) { return {Tipo::Percorso, {}, std::move(p), nullptr}; }
-  static Carico DiAperto(const File& f) { return {Tipo::Aperto, {}, {}, &f}; }
+  static Carico DiByte(std::string_view b) { return {Tipo::Byte, b, {}, nullptr, {}}; }
+  static Carico DiFile(std::string p) { return {Tipo::Percorso, {}, std::move(p), nullptr, {}}; }
+  static Carico DiAperto(const File& f) { return {Tipo::Aperto, {}, {}, &f, {}}; }
+  // A produced payload has no size of its own: the request's `lunghezza`
+  // says how many bytes the hide asks for.
+  static Carico DiProduttore(Produttore p) { return {Tipo::Prodotto, {}, {}, nullptr, std::move(p)}; }
 };
 
 struct Richiesta {
@@ -99,7 +106,7 @@ struct Richiesta {
   int16_t Nbit = 1;            // 1, 2, 4 or 8
   std::string chiave;          // character codes; only their XOR counts
   Carico carico;
-  int64_t lunghezza = -1;      // bytes to hide; -1: the whole payload
+  int64_t lunghezza = -1;      // bytes to hide; -1: the whole payload (not for a produced one)
   std::optional<double> offset;  // the data offset as the caller read it; else the header's
   std::string copia;           // not empty: the carrier stays as it is, the result is this new file
 };

@@ -8,7 +8,8 @@ tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-l
 # tests and benchmarks, the GUI tests' virtual screen, the manual pages and
 # the package.
 tavelin_deps=("${tavelin_deps_finestra[@]}" libgtest-dev libbenchmark-dev libcli11-dev
-              xvfb xdotool imagemagick scdoc dpkg-dev file)
+              xvfb xdotool imagemagick scdoc dpkg-dev file
+              pkg-config libstb-dev libsodium-dev python3-pil)
 # The checkers that CI runs on the package and its desktop files.
 tavelin_deps_verifica=(lintian desktop-file-utils appstream)
 

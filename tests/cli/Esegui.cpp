@@ -5,6 +5,7 @@
 #include <sched.h>
 #include <signal.h>
 #include <sys/ioctl.h>
+#include <sys/resource.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -75,10 +76,12 @@ Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o) {
   if (o.uscitaChiusa) ::close(tubo[1]);
   if (errore != 0) throw std::runtime_error("posix_spawn " + argv[0]);
   int status = 0;
-  while (::waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+  struct rusage uso {};
+  while (::wait4(pid, &status, 0, &uso) < 0 && errno == EINTR) {
   }
   Risultato r;
   Esito(status, r);
+  r.memoriaKiB = uso.ru_maxrss;
   if (!o.uscitaChiusa) r.out = Testo(dir / "out");
   r.err = Testo(dir / "err");
   return r;
@@ -154,7 +157,8 @@ Risultato Processo::Fine() {
   return r;
 }
 
-Risultato CliSuTerminale(const std::vector<std::string>& argomenti) {
+Risultato CliSuTerminale(const std::vector<std::string>& argomenti,
+                         const std::vector<std::pair<std::string, std::string>>& risposte) {
   std::vector<std::string> argv{TAVELIN_CLI};
   argv.insert(argv.end(), argomenti.begin(), argomenti.end());
   std::vector<char*> pArgv = Puntatori(argv);
@@ -167,11 +171,22 @@ Risultato CliSuTerminale(const std::vector<std::string>& argomenti) {
   }
   Risultato r;
   char blocco[4096];
+  size_t risposta = 0, visto = 0;  // the next answer, and how far the output was searched
   for (;;) {
     const ssize_t n = ::read(terminale, blocco, sizeof blocco);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;  // EIO once the program has gone
     r.out.append(blocco, size_t(n));
+    if (risposta < risposte.size()) {
+      const size_t dove = r.out.find(risposte[risposta].first, visto);
+      if (dove != std::string::npos) {
+        const std::string& testo = risposte[risposta].second;
+        if (::write(terminale, testo.data(), testo.size()) != ssize_t(testo.size()))
+          throw std::runtime_error("write to terminal");
+        visto = dove + risposte[risposta].first.size();
+        ++risposta;
+      }
+    }
   }
   ::close(terminale);
   int status = 0;

@@ -14,6 +14,7 @@ struct Risultato {
   int stato = -1;   // exit status, -1 when a signal ended the program
   int segnale = 0;  // the signal, if one did
   std::string out, err;
+  long memoriaKiB = 0;  // the most memory it held at once (resident set)
 };
 
 struct Opzioni {
@@ -25,7 +26,9 @@ struct Opzioni {
 Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o = {});
 
 // The same on a pseudo-terminal: everything the terminal shows, and the status.
-Risultato CliSuTerminale(const std::vector<std::string>& argomenti);
+// Each answer is typed once the terminal shows its prompt, in order.
+Risultato CliSuTerminale(const std::vector<std::string>& argomenti,
+                         const std::vector<std::pair<std::string, std::string>>& risposte = {});
 
 // A run the test steers: standard input is a pipe the test feeds, so that it
 // knows where the program is without any timing.

@@ -33,11 +33,11 @@ TEST_F(Barra, ShowsOnATerminalForALargePayload) {
 
 TEST_F(Barra, NothingForASmallPayloadOnATerminal) {
   const std::string c = Carrier(4000);
-  const std::string f = File("piccolo", std::string(3000, 'p'));
-  Risultato r = CliSuTerminale({"hide", c, "-f", f, "-b", "8"});
+  const std::string f = File("piccolo", std::string(900, 'p'));
+  Risultato r = CliSuTerminale({"hide", c, "-f", f, "-b", "2", "-k", "k"});
   EXPECT_EQ(r.stato, 0);
   EXPECT_EQ(r.out, "");
-  r = CliSuTerminale({"reveal", c, "-o", dir / "uscita", "-b", "8"});
+  r = CliSuTerminale({"reveal", c, "-o", dir / "uscita", "-b", "2", "-k", "k"});
   EXPECT_EQ(r.stato, 0);
   EXPECT_EQ(r.out, "");
 }
@@ -46,10 +46,12 @@ TEST_F(Barra, NothingWhenStandardErrorIsNoTerminal) {
   const std::string c = Carrier(kGrande + 100);
   Opzioni o;
   o.ingresso = std::string(kGrande, 's');
-  Risultato r = Cli({"hide", c, "-", "-b", "8"}, o);
+  Risultato r = Cli({"hide", c, "-", "-b", "8", "-k", "k"}, o);
   EXPECT_EQ(r.stato, 0);
-  EXPECT_EQ(r.err, "");
-  r = Cli({"reveal", c, "-", "-b", "8"});
+  // The warning that 8 bits show, one line, and no bar.
+  EXPECT_EQ(r.err.rfind("tavelin-cli: Attenzione: a 8 bit per byte", 0), 0u) << r.err;
+  EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << r.err;
+  r = Cli({"reveal", c, "-", "-b", "8", "-k", "k"});
   EXPECT_EQ(r.stato, 0);
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(r.out, o.ingresso);

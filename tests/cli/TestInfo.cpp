@@ -34,7 +34,22 @@ TEST_F(Info, ShowsEveryRowWithThePanelCaptions) {
             "Colori usati:             7\n"
             "Colori importanti:        3\n"
             "Tipo:                     Windows 3.1x,95,98,Me,NT,2000 .... \n"
-            "Bytes utilizzabili:       36\n");
+            "Bytes utilizzabili:       36\n"
+            "Bytes nascondibili:       36\n");
+}
+
+TEST_F(Info, HideableBytesStopWhereTheLengthFieldDoes) {
+  Bitmap b;
+  b.dimensione = 0xFFFFFFFFu;  // only the header is read
+  const std::string c = Scrivi(dir, "x.bmp", b);
+  Risultato r = Cli({"info", c, "-b", "8"});
+  EXPECT_EQ(r.stato, 0) << r.err;
+  EXPECT_NE(r.out.find("Bytes utilizzabili:       4294967237\n"
+                       "Bytes nascondibili:       2147483647\n"),
+            std::string::npos)
+      << r.out;
+  r = Cli({"info", c, "-b", "1"});
+  EXPECT_NE(r.out.find("Bytes nascondibili:       536870901\n"), std::string::npos) << r.out;
 }
 
 TEST_F(Info, UsableBytesFollowTheBitCount) {
@@ -66,7 +81,8 @@ TEST_F(Info, CarrierWithoutRoomShowsThePanelThenRefuses) {
   for (const auto& [pixel, byte] : {std::pair{size_t{32}, "0"}, std::pair{size_t{1}, "-4"}}) {
     const Risultato r = Cli({"info", Carrier(pixel)});
     EXPECT_EQ(r.stato, 1) << pixel;
-    EXPECT_NE(r.out.find(std::string("Bytes utilizzabili:       ") + byte + "\n"),
+    EXPECT_NE(r.out.find(std::string("Bytes utilizzabili:       ") + byte +
+                         "\nBytes nascondibili:       0\n"),
               std::string::npos)
         << r.out;
     EXPECT_EQ(r.err, "tavelin-cli: Bitmap di dimensioni insufficienti\n");
@@ -81,7 +97,9 @@ TEST_F(Info, RefusedFileSaysSoOnStandardError) {
   const Risultato r = Cli({"info", Scrivi(dir, "x.bmp", b)});
   EXPECT_EQ(r.stato, 1);
   EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "tavelin-cli: Formato file non valido\n");
+  EXPECT_EQ(r.err,
+            "tavelin-cli: Formato file non valido\n"
+            "Non è una bitmap né un'immagine di un formato conosciuto.\n");
 }
 
 TEST_F(Info, UnreadableCarrierIsAFileError) {

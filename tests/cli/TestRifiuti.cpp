@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "Banco.h"
+#include "Figure.h"
 
 namespace prova {
 namespace {
@@ -50,12 +51,83 @@ TEST_F(Rifiuti, FilesThatAreNoCarrier) {
       const Risultato r = Cli(comando);
       EXPECT_EQ(r.stato, 1) << caso.nome << ", " << comando[0];
       EXPECT_EQ(r.out, "");
-      EXPECT_EQ(r.err, "tavelin-cli: Formato file non valido\n") << caso.nome;
+      // info and hide say why on a second line; a reveal keeps the window's words.
+      if (comando[0] == "reveal")
+        EXPECT_EQ(r.err, "tavelin-cli: Formato file non valido\n") << caso.nome;
+      else
+        EXPECT_EQ(r.err.substr(0, r.err.find('\n') + 1), "tavelin-cli: Formato file non valido\n")
+            << caso.nome;
     }
     EXPECT_EQ(Leggi(c), prima) << caso.nome;
     EXPECT_FALSE(std::filesystem::exists(dir / "copia"));
     EXPECT_FALSE(std::filesystem::exists(dir / "uscita"));
   }
+}
+
+// The second line of a refusal: what the file is, and the command that makes
+// a carrier of it, which works as printed.
+TEST_F(Rifiuti, RefusedFileSaysWhatItIsAndHowToConvertIt) {
+  const std::string ppm = dir / "motivo.ppm";
+  ScriviPpm(ppm, Motivo());
+  const auto magick = [&](const std::string& nome, const std::string& opzioni) {
+    EXPECT_TRUE(Shell("convert " + Q(ppm) + " " + opzioni + " " + Q(dir / nome)));
+    return dir / nome;
+  };
+  struct Caso {
+    std::string file, perche;
+    bool convertibile;
+  };
+  const Caso casi[] = {
+      {magick("foto.png", ""), "È un'immagine PNG, non una bitmap.", true},
+      {magick("foto.jpg", ""), "È un'immagine JPEG, non una bitmap.", true},
+      {magick("foto.gif", ""), "È un'immagine GIF, non una bitmap.", true},
+      {magick("foto.tga", ""), "È un'immagine TGA, non una bitmap.", true},
+      {magick("v5.bmp", ""), "È una bitmap con un'intestazione di 124 byte: ne serve una di 40.",
+       true},
+      {magick("v4.bmp", "-intent Undefined"),
+       "È una bitmap con un'intestazione di 108 byte: ne serve una di 40.", true},
+      {File("nota.txt", "Cara Anna, ci vediamo alle 8."),
+       "Non è una bitmap né un'immagine di un formato conosciuto.", false},
+      {File("corto.bmp", "BM:abcd"),
+       "Il file è troppo corto per una bitmap: 7 byte, meno dei 54 dell'intestazione.", false},
+      {File("vuoto.bmp", ""), "Il file è vuoto.", false},
+  };
+  for (const Caso& caso : casi) {
+    const std::string comando = "tavelin-cli prepare " + caso.file + " -o ";
+    for (const std::vector<std::string>& argomenti :
+         {std::vector<std::string>{"info", caso.file}, {"hide", caso.file, "-t", "x"}}) {
+      const Risultato r = Cli(argomenti);
+      EXPECT_EQ(r.stato, 1) << caso.file;
+      std::string atteso = "tavelin-cli: Formato file non valido\n" + caso.perche;
+      EXPECT_EQ(r.err.substr(0, atteso.size()), atteso) << r.err;
+      const size_t dove = r.err.find(comando);
+      EXPECT_EQ(dove != std::string::npos, caso.convertibile) << r.err;
+      if (dove == std::string::npos || argomenti[0] != "info") continue;
+      // The name it proposes is new; following the advice gives a carrier.
+      const std::string nuovo =
+          r.err.substr(dove + comando.size(), r.err.size() - dove - comando.size() - 1);
+      EXPECT_FALSE(std::filesystem::exists(nuovo)) << nuovo;
+      EXPECT_EQ(Cli({"prepare", caso.file, "-o", nuovo}).stato, 0) << nuovo;
+      EXPECT_EQ(Cli({"hide", nuovo, "-t", "x"}).stato, 0) << nuovo;
+    }
+  }
+  // A name that needs quoting is quoted for the shell.
+  const std::string strano = magick("l'altra foto.png", "");
+  const Risultato r = Cli({"info", strano});
+  EXPECT_NE(r.err.find("tavelin-cli prepare '" + dir / "l'\\''altra foto.png' -o '"),
+            std::string::npos)
+      << r.err;
+}
+
+TEST_F(Rifiuti, CompressedCarrierIsRefusedForHidingWithItsReason) {
+  Bitmap b;
+  b.compressione = 1;
+  const std::string c = Scrivi(dir, "rle.bmp", b);
+  const Risultato r = Cli({"hide", c, "-t", "x"});
+  EXPECT_EQ(r.stato, 1);
+  EXPECT_EQ(r.err,
+            "tavelin-cli: Formato file non valido\nLa bitmap non può accogliere dati: i pixel sono "
+            "compressi (compressione 1) e i dati nascosti rovinerebbero l'immagine.\n");
 }
 
 TEST_F(Rifiuti, CarrierWithoutRoomForALengthField) {

@@ -16,14 +16,19 @@ TEST_F(Uso, HelpAndVersion) {
   Risultato r = Cli({"--help"});
   EXPECT_EQ(r.stato, 0);
   EXPECT_TRUE(Contiene(r.out, "Uso: tavelin-cli [OPZIONI] COMANDO")) << r.out;
-  for (const char* c : {"info", "hide", "reveal", "Stato di uscita"})
+  for (const char* c : {"info", "prepare", "hide", "reveal", "scan", "decrypt", "Stato di uscita"})
     EXPECT_TRUE(Contiene(r.out, c)) << c;
+  // What the key does and does not do, plainly.
+  EXPECT_TRUE(Contiene(r.out, "La chiave -k mescola soltanto i dati: chiunque li ritrova con scan"))
+      << r.out;
+  EXPECT_TRUE(Contiene(r.out, "Per proteggerli usare --encrypt")) << r.out;
   EXPECT_EQ(r.err, "");
 
   r = Cli({"hide", "-h"});
   EXPECT_EQ(r.stato, 0);
   for (const char* o : {"-t,--text TESTO", "-f,--file FILE", "-k,--key CHIAVE", "--key-file F",
-                        "-b,--bits BIT", "-o,--output COPIA"})
+                        "-b,--bits BIT", "-o,--output COPIA", "--encrypt", "--passphrase-file F",
+                        "non li protegge", "li protegge davvero"})
     EXPECT_TRUE(Contiene(r.out, o)) << o << "\n" << r.out;
   r = Cli({"reveal", "--help"});
   EXPECT_EQ(r.stato, 0);
@@ -120,8 +125,10 @@ TEST_F(Uso, KeyRules) {
 TEST_F(Uso, ParserErrorsInItalian) {
   const std::string c = Carrier();
   const std::pair<std::vector<std::string>, std::string> casi[] = {
-      {{}, "tavelin-cli: Indicare un comando: info, hide o reveal.\n"},
-      {{"nascondi"}, "tavelin-cli: Comando sconosciuto: nascondi (usare info, hide o reveal).\n"},
+      {{}, "tavelin-cli: Indicare un comando: info, prepare, hide, reveal, scan o decrypt.\n"},
+      {{"nascondi"},
+       "tavelin-cli: Comando sconosciuto: nascondi (usare info, prepare, hide, reveal, scan o "
+       "decrypt).\n"},
       {{"info"}, "tavelin-cli: Manca l'argomento obbligatorio BITMAP.\n"},
       {{"hide", c, "-t"}, "tavelin-cli: Manca il valore dell'opzione --text.\n"},
       {{"info", c, "--zitto"}, "tavelin-cli: Argomenti non previsti: --zitto.\n"},

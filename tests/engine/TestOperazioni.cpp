@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "Operazioni.h"
@@ -237,6 +238,59 @@ TEST(Compressione, CompressedCarriersTakeNoHideAndStillReveal) {
   x[30] = 1;
   Scrivi(c, x);
   EXPECT_EQ(Crypta::DeCryptBitmap(c, "", 1, true, ""), "ab");
+}
+
+// A produced payload is asked for in order, exactly its length, and a
+// producer that fails mid-way leaves what any failed hide leaves.
+TEST(Prodotto, ProducedPayloadIsReadOnceInOrder) {
+  for (const Caso& c : kCasi) {
+    Cartella dir;
+    const std::string payload = Testo(Casuali(size_t(c.L), 11));
+    const std::string carrier = Carrier(dir, c.L, c.nbit);
+    for (const std::string& copia : {std::string(), dir / "copia.bmp"}) {
+      size_t dato = 0;
+      Crypta::Richiesta r;
+      r.carrier = carrier;
+      r.Nbit = int16_t(c.nbit);
+      r.chiave = "k";
+      r.lunghezza = c.L;
+      r.copia = copia;
+      r.carico = Crypta::Carico::DiProduttore([&](uint8_t* dest, size_t n) {
+        ASSERT_LE(dato + n, payload.size());
+        std::copy_n(payload.data() + dato, n, dest);
+        dato += n;
+      });
+      Crypta::Nascondi(r);
+      EXPECT_EQ(dato, payload.size());
+      EXPECT_EQ(Rivela(copia.empty() ? carrier : copia, c.nbit), payload) << c.nbit;
+    }
+  }
+}
+
+TEST(Prodotto, FailingProducerLeavesNoPayload) {
+  Cartella dir;
+  const Caso c = kCasi[0];
+  const std::string carrier = Carrier(dir, c.L, c.nbit);
+  for (const std::string& copia : {std::string(), dir / "copia.bmp"}) {
+    Crypta::Richiesta r;
+    r.carrier = carrier;
+    r.Nbit = int16_t(c.nbit);
+    r.lunghezza = c.L;
+    r.copia = copia;
+    int chiamate = 0;
+    r.carico = Crypta::Carico::DiProduttore([&](uint8_t* dest, size_t n) {
+      if (++chiamate == 2) throw Crypta::Errore("rotto", Crypta::Genere::Rifiutata);
+      std::fill_n(dest, n, uint8_t{'x'});
+    });
+    EXPECT_EQ(GenereDi([&] { Crypta::Nascondi(r); }), Crypta::Genere::Rifiutata);
+    EXPECT_EQ(chiamate, 2);
+    EXPECT_EQ(Rivela(carrier, c.nbit), std::nullopt);
+    EXPECT_FALSE(File::Esiste(dir / "copia.bmp"));
+  }
+  Crypta::Richiesta senza;
+  senza.carrier = carrier;
+  senza.carico = Crypta::Carico::DiProduttore([](uint8_t*, size_t) {});
+  EXPECT_EQ(GenereDi([&] { Crypta::Nascondi(senza); }), Crypta::Genere::Argomento);
 }
 
 }  // namespace

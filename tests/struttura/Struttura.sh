@@ -18,6 +18,8 @@ errori=0
 while IFS= read -r f; do
   mio=$(livello "$f")
   while IFS= read -r incluso; do
+    # A header beside the file is the one it means.
+    [ -f "$(dirname "$f")/$incluso" ] && continue
     dove=${casa[$incluso]:-}
     [ -n "$dove" ] || continue
     suo=$(livello "$dove")
