@@ -54,8 +54,7 @@ Dati DaTesto(const std::string& utf8, double capienza) {
 Dati DaFile(const std::string& path, double capienza) {
   Dati d;
   d.file.emplace(Crypta::File::Apri(path, Crypta::File::Modo::Lettura));
-  const size_t barra = path.find_last_of('/');
-  const std::string nome = barra == std::string::npos ? path : path.substr(barra + 1);
+  const std::string nome = Crypta::NomeDi(path);
   d.lunghezza = d.file->Dimensione();
   if (d.lunghezza > std::numeric_limits<int32_t>::max() ||
       double(Caratteri(nome)) + double(d.lunghezza) >= capienza)
@@ -69,9 +68,8 @@ Dati DaFile(const std::string& path, double capienza) {
 Dati DaStandardInput(double capienza) {
   const int64_t limite =
       static_cast<int64_t>(std::min<double>(capienza, std::numeric_limits<int32_t>::max()));
-  const char* tmp = std::getenv("TMPDIR");
   Dati d;
-  d.file.emplace(Crypta::File::Temporaneo(tmp && *tmp ? tmp : "/tmp"));
+  d.file.emplace(Crypta::File::Temporaneo(Crypta::CartellaTemporanea()));
   std::vector<char> blocco(size_t{1} << 20);
   while (d.lunghezza <= limite) {
     if (SegnaleRicevuto() != 0)
