@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "Comandi.h"
+#include "Console.h"
 #include "Crypta.h"
 #include "Esito.h"
 #include "Identita.h"
@@ -80,6 +81,7 @@ CLI::Option* Bitmap(CLI::App& c, std::string& bitmap) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const Cli::Console console(argc, argv);
   Cli::InstallaSegnali();
   CLI::App app{
       "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di "
