@@ -99,7 +99,7 @@ TEST_F(Rifiuti, PathsThatAreNoRegularFile) {
 TEST_F(Rifiuti, ReadOnlyCarrierIsNotChangedInPlace) {
   const std::string c = Carrier();
   ::chmod(c.c_str(), 0444);
-  if (Scrivibile(c)) GTEST_SKIP() << "root writes anything, under Wine too";
+  if (Scrivibile(c)) GTEST_SKIP() << "root writes anything (so does Wine run by root)";
   const Byte prima = Leggi(c);
   Risultato r = Cli({"hide", c, "-t", "x"});
   EXPECT_EQ(r.stato, 2);
