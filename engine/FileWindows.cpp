@@ -162,7 +162,9 @@ std::string NomeNascosto(const std::string& cartella) {
   char nome[64];
   std::snprintf(nome, sizeof nome, ".tavelin-%lx-%llx-%x", GetCurrentProcessId(),
                 static_cast<unsigned long long>(GetTickCount64()), contatore++);
-  return cartella + "\\" + nome;
+  // "C:\" and "C:" (the current folder of drive C) take the name as they are.
+  const char ultimo = cartella.empty() ? ':' : cartella.back();
+  return cartella + (ultimo == '\\' || ultimo == '/' || ultimo == ':' ? "" : "\\") + nome;
 }
 
 bool Disco(HANDLE h) { return GetFileType(h) == FILE_TYPE_DISK; }
