@@ -82,8 +82,7 @@ Dati DaTesto(const std::string& utf8, double capienza, const Misura& misura) {
 Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
   Dati d;
   d.file.emplace(Crypta::File::Apri(path, Crypta::File::Modo::Lettura));
-  const size_t barra = path.find_last_of('/');
-  const std::string nome = barra == std::string::npos ? path : path.substr(barra + 1);
+  const std::string nome = Crypta::NomeDi(path);
   d.lunghezza = d.file->Dimensione();
   const int64_t occupa = misura(d.lunghezza);
   const double conNome = double(Caratteri(nome)) + double(occupa);
@@ -104,9 +103,8 @@ Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
 // it ends; reading stops one byte past the capacity.
 Dati DaStandardInput(double capienza, const Misura& misura) {
   const int64_t limite = static_cast<int64_t>(std::min<double>(capienza, double(kMassimo)));
-  const char* tmp = std::getenv("TMPDIR");
   Dati d;
-  d.file.emplace(Crypta::File::Temporaneo(tmp && *tmp ? tmp : "/tmp"));
+  d.file.emplace(Crypta::File::Temporaneo(Crypta::CartellaTemporanea()));
   std::vector<char> blocco(size_t{1} << 20);
   while (d.lunghezza <= limite) {
     if (SegnaleRicevuto() != 0)

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "Comandi.h"
+#include "Console.h"
 #include "Crypta.h"
 #include "Esito.h"
 #include "Identita.h"
@@ -95,6 +96,7 @@ CLI::Option* Bitmap(CLI::App& c, std::string& bitmap) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  const Cli::Console console(argc, argv);
   Cli::InstallaSegnali();
   CLI::App app{
       "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di "

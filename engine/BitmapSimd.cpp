@@ -200,7 +200,9 @@ size_t RaccogliSimd(const uint8_t* carrier, size_t n, uint8_t* flusso, int Nbit,
 
 #else
 
+// Other processors (64-bit ARM among them): the scalar code does it all.
 namespace Crypta {
+bool UsaAvx2(bool) { return false; }
 size_t SpargiSimd(const uint8_t*, size_t, uint8_t*, int, uint8_t) { return 0; }
 size_t RaccogliSimd(const uint8_t*, size_t, uint8_t*, int, uint8_t) { return 0; }
 }  // namespace Crypta

@@ -1,6 +1,7 @@
 // Vector kernels for spreading and gathering: each handles as many whole
 // groups of 16 stream bytes as it can and returns how many it handled; the
-// scalar code in Bitmap.cpp does the rest. Without SSE2 they handle nothing.
+// scalar code in Bitmap.cpp does the rest. Without SSE2 (on ARM, say) they
+// handle nothing.
 #pragma once
 
 #include <cstddef>

@@ -2,9 +2,11 @@
 // closed on every way out. Positioned block reads and writes above 4 GiB,
 // locks that other operations see, flushes to the device, and files that get
 // their name only once they are complete. One implementation per system
-// (FilePosix.cpp); nothing else in the engine calls the system for a file.
-// Errors are Crypta::Errore of kind File, with the system's error number and
-// an Italian message that names the file.
+// (FilePosix.cpp, FileWindows.cpp); nothing else in the engine calls the
+// system for a file. Paths are UTF-8 everywhere. Errors are Crypta::Errore of
+// kind File, with a POSIX error number (Windows' own codes are translated, so
+// that one table words the messages: FileErrori.cpp) and an Italian message
+// that names the file.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +22,7 @@ class File : public Accesso {
  public:
   enum class Modo { Lettura, LetturaScrittura, Aggiunta };
   enum class Blocco { Condiviso, Esclusivo };
+  using Maniglia = intptr_t;  // a descriptor on POSIX, a HANDLE on Windows
 
   // Opens an existing regular file; anything else (missing, a folder, a FIFO,
   // no permission) throws. Aggiunta writes at the end and never creates.
@@ -39,8 +42,8 @@ class File : public Accesso {
   // Opens for reading whatever `path` is but a folder: a regular file, a
   // pipe, a terminal.
   static File ApriFlusso(const std::string& path);
-  // A descriptor the process already holds (standard input or output); the
-  // handle never closes it.
+  // A descriptor the process already holds (0 standard input, 1 standard
+  // output); the handle never closes it.
   static File Descrittore(int fd, std::string nome);
   // Whether anything is at `path`, a link that leads nowhere included.
   static bool Esiste(const std::string& path);
@@ -68,7 +71,8 @@ class File : public Accesso {
   // Takes a lock that every other operation of this program sees, on any
   // descriptor of any process, for as long as this handle is open. False when
   // another one holds a lock that excludes it; true also where the file
-  // system has no locks at all.
+  // system has no locks at all. The lock never stops a plain read or write,
+  // even where the system's locks are mandatory.
   bool Blocca(Blocco tipo) const;
 
   // Gives a file made by Anonimo its name. An existing file is never
@@ -78,24 +82,31 @@ class File : public Accesso {
   const std::string& Nome() const override { return nome_; }
 
  private:
-  File(int fd, std::string nome, bool proprio = true)
+  File(Maniglia fd, std::string nome, bool proprio = true)
       : fd_(fd), proprio_(proprio), nome_(std::move(nome)) {}
   [[noreturn]] void Fallito(const char* azione, int err) const;
   template <typename Op>
   size_t Tutti(size_t n, bool lettura, Op op) const;
 
-  int fd_;
+  Maniglia fd_;
   bool proprio_;          // the handle closes the descriptor
   std::string nome_;      // the name in messages; an Anonimo's future name
-  std::string nascosto_;  // the hidden name of an Anonimo without O_TMPFILE
+  std::string nascosto_;  // the hidden name of an Anonimo that has one
   bool anonimo_ = false;  // made by Anonimo and not yet named
+  unsigned permessi_ = 0;  // an Anonimo's permission bits, where they come with the name
 };
 
 // The message for a failed operation on a file, from the system's error number.
 std::string MessaggioErrore(const std::string& nome, const char* azione, int err);
 // The error itself, of kind File.
 [[noreturn]] void ErroreFile(const std::string& nome, const char* azione, int err);
-// The folder that holds `path` ("." for a bare name).
+// The message for a temporary file that cannot be made in `cartella`.
+std::string MessaggioTemporaneo(const std::string& cartella, int err);
+// The folder that holds `path` ("." for a bare name), and its last element.
 std::string CartellaDi(const std::string& path);
+std::string NomeDi(const std::string& path);
+// Where the process keeps files of its own: TMPDIR or /tmp on POSIX, the
+// user's temporary folder on Windows.
+std::string CartellaTemporanea();
 
 }  // namespace Crypta

@@ -16,28 +16,6 @@ namespace Crypta {
 
 namespace {
 
-const char* Causa(int err) {
-  switch (err) {
-    case ENOENT: return "il file o la cartella non esiste";
-    case EACCES:
-    case EPERM: return "accesso negato";
-    case EISDIR: return "è una cartella, non un file";
-    case EINVAL: return "non è un file regolare";
-    case EROFS: return "il disco è di sola lettura";
-    case ENOSPC: return "spazio su disco esaurito";
-    case EDQUOT: return "quota disco esaurita";
-    case ENOTDIR: return "un elemento del percorso non è una cartella";
-    case ENAMETOOLONG: return "percorso troppo lungo";
-    case EIO: return "errore di lettura o scrittura sul disco";
-    case EFBIG: return "file troppo grande";
-    case EPIPE: return "il lettore ha chiuso il flusso";
-    case ENOMEM: return "memoria insufficiente";
-    case EMFILE:
-    case ENFILE: return "troppi file aperti";
-    default: return "errore del sistema";
-  }
-}
-
 int Flag(File::Modo modo) {
   switch (modo) {
     case File::Modo::Lettura: return O_RDONLY;
@@ -77,20 +55,18 @@ std::string Nascosto(const std::string& path) {
 
 }  // namespace
 
-std::string MessaggioErrore(const std::string& nome, const char* azione, int err) {
-  if (err == EEXIST) return "Il file \"" + nome + "\" esiste già: non viene sovrascritto.";
-  return std::string("Impossibile ") + azione + " il file \"" + nome + "\": " + Causa(err) + ".";
-}
-
-void ErroreFile(const std::string& nome, const char* azione, int err) {
-  throw Errore(MessaggioErrore(nome, azione, err), Genere::File, err);
-}
-
 std::string CartellaDi(const std::string& path) {
   const size_t barra = path.find_last_of('/');
   if (barra == std::string::npos) return ".";
   if (barra == 0) return "/";
   return path.substr(0, barra);
+}
+
+std::string NomeDi(const std::string& path) { return path.substr(path.find_last_of('/') + 1); }
+
+std::string CartellaTemporanea() {
+  const char* tmp = std::getenv("TMPDIR");
+  return tmp && *tmp ? tmp : "/tmp";
 }
 
 File File::Apri(const std::string& path, Modo modo) {
@@ -138,9 +114,7 @@ File File::Temporaneo(const std::string& cartella) {
   }
   if (fd < 0) {
     const int err = errno;
-    throw Errore("Impossibile creare un file temporaneo nella cartella \"" + cartella + "\": " +
-                     Causa(err) + ".",
-                 Genere::File, err);
+    throw Errore(MessaggioTemporaneo(cartella, err), Genere::File, err);
   }
   return File(fd, "file temporaneo");
 }

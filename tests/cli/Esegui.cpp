@@ -31,6 +31,15 @@ std::vector<std::string> Ambiente(const std::map<std::string, std::string>& aggi
   return env;
 }
 
+// The program and its arguments, behind the emulator that runs it when it
+// was built for another processor.
+std::vector<std::string> Comando(const std::vector<std::string>& argomenti) {
+  std::vector<std::string> argv{TAVELIN_EMULATORE};
+  argv.push_back(TAVELIN_CLI);
+  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  return argv;
+}
+
 std::vector<char*> Puntatori(std::vector<std::string>& testi) {
   std::vector<char*> p;
   for (std::string& t : testi) p.push_back(t.data());
@@ -53,8 +62,7 @@ std::string Testo(const std::string& path) {
 Risultato Cli(const std::vector<std::string>& argomenti, const Opzioni& o) {
   const Cartella dir;
   Scrivi(dir / "in", Byte(o.ingresso.begin(), o.ingresso.end()));
-  std::vector<std::string> argv{TAVELIN_CLI};
-  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<std::string> argv = Comando(argomenti);
   std::vector<std::string> env = Ambiente(o.ambiente);
   std::vector<char*> pArgv = Puntatori(argv), pEnv = Puntatori(env);
 
@@ -92,8 +100,7 @@ Processo::Processo(const std::vector<std::string>& argomenti,
   std::string modello = (std::filesystem::temp_directory_path() / "tavelin-p-XXXXXX").string();
   if (!::mkdtemp(modello.data())) throw std::runtime_error("mkdtemp");
   cartella_ = modello;
-  std::vector<std::string> argv{TAVELIN_CLI};
-  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<std::string> argv = Comando(argomenti);
   std::vector<std::string> env = Ambiente(ambiente);
   std::vector<char*> pArgv = Puntatori(argv), pEnv = Puntatori(env);
   int tubo[2];
@@ -143,6 +150,12 @@ bool Processo::Dai(const std::string& dati) {
 
 void Processo::Segnale(int s) { ::kill(pid_, s); }
 
+Risultato Processo::FineDaSolo() {
+  while (status_ < 0 && ::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
+  }
+  return Fine();
+}
+
 Risultato Processo::Fine() {
   if (scrivi_ >= 0) ::close(scrivi_);
   if (leggi_ >= 0) ::close(leggi_);
@@ -157,10 +170,11 @@ Risultato Processo::Fine() {
   return r;
 }
 
+bool TerminaleDisponibile() { return true; }
+
 Risultato CliSuTerminale(const std::vector<std::string>& argomenti,
                          const std::vector<std::pair<std::string, std::string>>& risposte) {
-  std::vector<std::string> argv{TAVELIN_CLI};
-  argv.insert(argv.end(), argomenti.begin(), argomenti.end());
+  std::vector<std::string> argv = Comando(argomenti);
   std::vector<char*> pArgv = Puntatori(argv);
   int terminale = -1;
   const pid_t pid = ::forkpty(&terminale, nullptr, nullptr, nullptr);

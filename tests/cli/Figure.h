@@ -24,6 +24,15 @@ Figura SecondoPillow(const std::string& path);
 
 // Runs a shell command; true when it exits 0.
 bool Shell(const std::string& comando);
+
+// The pictures come from ImageMagick and Pillow, programs of the build
+// machine that a test program built for Windows cannot start.
+#ifdef _WIN32
+#define SENZA_PROGRAMMI_DI_IMMAGINI() \
+  GTEST_SKIP() << "the pictures are made by ImageMagick and Pillow, which Windows has not"
+#else
+#define SENZA_PROGRAMMI_DI_IMMAGINI() static_cast<void>(0)
+#endif
 // A path quoted for the shell.
 std::string Q(const std::string& path);
 // Debian's own Python, the one python3-pil installs for.

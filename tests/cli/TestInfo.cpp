@@ -111,8 +111,7 @@ TEST_F(Info, UnreadableCarrierIsAFileError) {
   r = Cli({"info", dir.Path().string()});
   EXPECT_EQ(r.stato, 2);
   EXPECT_NE(r.err.find("è una cartella"), std::string::npos) << r.err;
-  const std::string fifo = dir / "fifo";
-  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string fifo = NonRegolare(dir / "fifo");
   r = Cli({"info", fifo});
   EXPECT_EQ(r.stato, 2);
   EXPECT_NE(r.err.find("non è un file regolare"), std::string::npos) << r.err;

@@ -1,7 +1,5 @@
 // The hide command: round trips through text, files and pipes, the window's
 // limits and text rules, and what it leaves on disk.
-#include <sys/stat.h>
-
 #include "Banco.h"
 
 namespace prova {
@@ -17,8 +15,7 @@ std::string Binari(size_t n, uint32_t seme) {
 }
 
 bool Esiste(const std::string& path) {
-  struct stat st;
-  return ::lstat(path.c_str(), &st) == 0;
+  return std::filesystem::exists(std::filesystem::symlink_status(std::filesystem::u8path(path)));
 }
 
 TEST_F(Hide, TextRoundTripAtEveryBitCount) {
@@ -92,6 +89,9 @@ TEST_F(Hide, TextFitsUpToTheCapacityCountedWithCrLf) {
 }
 
 TEST_F(Hide, StringIsCappedAtTheWindowsLimit) {
+#ifdef _WIN32
+  GTEST_SKIP() << "a Windows command line holds at most 32767 characters, below the cap";
+#endif
   const std::string c = Carrier(70000);
   Risultato r = Cli({"hide", c, "-t", std::string(65537, 'x'), "-b", "8"});
   EXPECT_EQ(r.stato, 1);
@@ -197,7 +197,7 @@ TEST_F(Hide, RefusedOrFailedHideLeavesNoCopy) {
 
 TEST_F(Hide, TemporaryFilesAreRemoved) {
   const std::string tmp = dir / "tmp";
-  ASSERT_EQ(::mkdir(tmp.c_str(), 0700), 0);
+  ASSERT_TRUE(std::filesystem::create_directory(tmp));
   Opzioni o;
   o.ambiente["TMPDIR"] = tmp;
   o.ingresso = "dallo standard input";

@@ -53,6 +53,7 @@ std::string Capienze(int larghezza, int altezza) {
 }
 
 TEST_F(Prepare, PicturesFromOtherWritersBecomeCarriers) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   struct Caso {
     std::string nome, file;
     bool esatto;  // lossless: the very pixels that another reader finds
@@ -96,6 +97,7 @@ TEST_F(Prepare, PicturesFromOtherWritersBecomeCarriers) {
 }
 
 TEST_F(Prepare, AlphaIsDroppedWithAWarning) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   const std::string trasparente =
       Pillow("alfa.png", "im.putalpha(Image.linear_gradient('L').resize(im.size))");
   const std::string c = dir / "alfa.bmp";
@@ -115,6 +117,7 @@ TEST_F(Prepare, AlphaIsDroppedWithAWarning) {
 }
 
 TEST_F(Prepare, GreyPaletteAndSixteenBitPicturesAsTheLibraryDecodesThem) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   const Figura motivo = Motivo();
   Figura grigia = motivo;
   for (size_t i = 0; i < grigia.rgb.size(); i += 3)
@@ -135,6 +138,7 @@ TEST_F(Prepare, GreyPaletteAndSixteenBitPicturesAsTheLibraryDecodesThem) {
 }
 
 TEST_F(Prepare, TheCarrierKeepsThePicturesPermissionsAndItsOwnerWritesIt) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   const std::string png = Magick("sola-lettura.png");
   for (const mode_t modo : {mode_t{0444}, mode_t{0640}}) {
     ASSERT_EQ(::chmod(png.c_str(), modo), 0);
@@ -148,6 +152,7 @@ TEST_F(Prepare, TheCarrierKeepsThePicturesPermissionsAndItsOwnerWritesIt) {
 }
 
 TEST_F(Prepare, AnAnimationGivesItsFirstFrame) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   const std::string gif = Pillow("animata.gif", "rosso = Image.new('RGB', im.size, (255, 0, 0))",
                                  ", save_all=True, append_images=[rosso, rosso], duration=100");
   const std::string c = dir / "animata.bmp";
@@ -157,6 +162,7 @@ TEST_F(Prepare, AnAnimationGivesItsFirstFrame) {
 }
 
 TEST_F(Prepare, NeverOverwritesAndLeavesNothingBehindARefusal) {
+  SENZA_PROGRAMMI_DI_IMMAGINI();
   const std::string png = Magick("x.png");
   const std::string esistente = File("esiste.bmp", "mio");
   Risultato r = Cli({"prepare", png, "-o", esistente});

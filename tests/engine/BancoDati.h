@@ -4,8 +4,6 @@
 // that must always end with the window enabled again.
 #pragma once
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
@@ -14,6 +12,7 @@
 #include <fstream>
 #include <iterator>
 #include <optional>
+#include <random>
 #include <set>
 #include <sstream>
 #include <stdexcept>
@@ -148,9 +147,9 @@ inline Byte Sentinella() {
 class Dati : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string modello = (fs::temp_directory_path() / "tavelin-dati-XXXXXX").string();
-    ASSERT_NE(::mkdtemp(modello.data()), nullptr);
-    dir_ = modello;
+    std::random_device caso;
+    do dir_ = fs::temp_directory_path() / ("tavelin-dati-" + std::to_string(caso()));
+    while (!fs::create_directory(dir_));
     abilitazioni_.clear();
     Crypta::Finestra = {};
     Crypta::Finestra.Abilita = [this](bool si) { abilitazioni_.push_back(si); };

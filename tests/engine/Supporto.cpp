@@ -1,11 +1,14 @@
 #include "Supporto.h"
 
+#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <random>
 #include <stdexcept>
 
-#include <unistd.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace prova {
 
@@ -39,26 +42,51 @@ Byte Bitmap::Byte_() const {
 }
 
 Cartella::Cartella() {
-  std::string modello = (std::filesystem::temp_directory_path() / "tavelin-XXXXXX").string();
-  if (!::mkdtemp(modello.data())) throw std::runtime_error("mkdtemp");
-  dir_ = modello;
+  // A name no one else has: create_directory says whether it was free.
+  std::random_device caso;
+  for (int prova = 0; prova < 100; ++prova) {
+    char nome[32];
+    std::snprintf(nome, sizeof nome, "tavelin-%08x", unsigned(caso()));
+    dir_ = std::filesystem::temp_directory_path() / nome;
+    if (std::filesystem::create_directory(dir_)) return;
+  }
+  throw std::runtime_error("no temporary folder");
 }
 
 Cartella::~Cartella() {
   std::error_code ec;
   std::filesystem::permissions(dir_, std::filesystem::perms::owner_all,
                                std::filesystem::perm_options::add, ec);
+  // Windows deletes no read-only file.
+  for (auto i = std::filesystem::recursive_directory_iterator(dir_, ec);
+       i != std::filesystem::recursive_directory_iterator(); i.increment(ec))
+    std::filesystem::permissions(i->path(), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add, ec);
   std::filesystem::remove_all(dir_, ec);
 }
 
+std::string NonRegolare(const std::string& path) {
+#ifdef _WIN32
+  static_cast<void>(path);
+  return "NUL";
+#else
+  if (::mkfifo(path.c_str(), 0600) != 0) throw std::runtime_error("mkfifo " + path);
+  return path;
+#endif
+}
+
+bool Scrivibile(const std::string& path) {
+  return std::fstream(std::filesystem::u8path(path), std::ios::in | std::ios::out).is_open();
+}
+
 Byte Leggi(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
+  std::ifstream f(std::filesystem::u8path(path), std::ios::binary);
   if (!f) throw std::runtime_error("cannot read " + path);
   return Byte(std::istreambuf_iterator<char>(f), {});
 }
 
 void Scrivi(const std::string& path, const Byte& dati) {
-  std::ofstream f(path, std::ios::binary | std::ios::trunc);
+  std::ofstream f(std::filesystem::u8path(path), std::ios::binary | std::ios::trunc);
   f.write(reinterpret_cast<const char*>(dati.data()), std::streamsize(dati.size()));
   if (!f) throw std::runtime_error("cannot write " + path);
 }

@@ -1,5 +1,6 @@
 // Test support: carriers built in memory with chosen header fields, a
 // temporary folder that cleans up after itself, and whole-file helpers.
+// Paths are UTF-8, as the engine takes them, on every system.
 #pragma once
 
 #include <cstdint>
@@ -32,12 +33,23 @@ class Cartella {
   ~Cartella();
   Cartella(const Cartella&) = delete;
   Cartella& operator=(const Cartella&) = delete;
-  std::string operator/(const std::string& nome) const { return (dir_ / nome).string(); }
+  std::string operator/(const std::string& nome) const {
+    return (dir_ / std::filesystem::u8path(nome)).u8string();
+  }
   const std::filesystem::path& Path() const { return dir_; }
 
  private:
   std::filesystem::path dir_;
 };
+
+// A path that names something other than a regular file, made at `path`
+// where the system can: a FIFO on POSIX; on Windows, which has none, the
+// null device NUL.
+std::string NonRegolare(const std::string& path);
+
+// Whether this process can open the file for writing, whatever its mode or
+// read-only attribute says: root can, and so can Wine run by root.
+bool Scrivibile(const std::string& path);
 
 Byte Leggi(const std::string& path);
 void Scrivi(const std::string& path, const Byte& dati);
