@@ -1,6 +1,5 @@
 #include "Codici.h"
 
-#include <QFile>
 
 #include "Testo.h"
 
@@ -22,6 +21,7 @@ QString ATesto(const std::string& codici) {
   return QString::fromStdString(Crypta::CapoLF(Crypta::CodiciAUtf8(codici)));
 }
 
-std::string Percorso(const QString& percorso) { return QFile::encodeName(percorso).toStdString(); }
+// The engine takes paths in UTF-8 on every system, Windows included.
+std::string Percorso(const QString& percorso) { return percorso.toUtf8().toStdString(); }
 
 }  // namespace Codici

@@ -48,7 +48,7 @@ const QString TabCrypt::TroppoGrande = QStringLiteral("Attenzione !!\r\nFile tro
 std::optional<TabCrypt::Misura> TabCrypt::MisuraFile(const QString& file) {
   std::error_code ec;
   const std::uintmax_t dimensione =
-      std::filesystem::file_size(std::filesystem::path(Codici::Percorso(file)), ec);
+      std::filesystem::file_size(std::filesystem::u8path(Codici::Percorso(file)), ec);
   if (ec || dimensione > std::uintmax_t(kMax32)) return std::nullopt;
   const int64_t nome = QFileInfo(file).fileName().toUcs4().size();
   const int64_t spazio = nome + int64_t(dimensione);
@@ -102,7 +102,7 @@ std::optional<QString> TabCrypt::Nascondi() {
     const std::optional<Misura> misura = MisuraFile(file);
     if (!misura) {
       std::error_code ec;
-      if (!std::filesystem::is_regular_file(std::filesystem::path(Codici::Percorso(file)), ec))
+      if (!std::filesystem::is_regular_file(std::filesystem::u8path(Codici::Percorso(file)), ec))
         return QStringLiteral("Il file \"") + file +
                QStringLiteral("\" non esiste più o non si può leggere.");
       return TroppoGrande;
