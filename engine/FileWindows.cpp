@@ -14,9 +14,7 @@
 #include <io.h>
 
 #include <algorithm>
-#include <atomic>
 #include <cerrno>
-#include <cstdio>
 
 #include "Crypta.h"
 #include "File.h"
@@ -32,40 +30,6 @@ HANDLE H(File::Maniglia m) { return reinterpret_cast<HANDLE>(m); }
 // system's lock table takes.
 constexpr uint64_t kPosizioneBlocco = uint64_t{1} << 62;
 constexpr DWORD kPassoMassimo = DWORD{1} << 30;  // bytes in one ReadFile or WriteFile
-constexpr DWORD kCondivisa = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
-
-// CreateFileW on a UTF-8 path; the POSIX number of what went wrong in `err`.
-HANDLE Crea(const std::string& path, DWORD accesso, DWORD condivisione, DWORD disposizione,
-            DWORD attributi, int& err) {
-  std::wstring w;
-  if (!Largo(path, w)) {
-    err = ENOENT;
-    return INVALID_HANDLE_VALUE;
-  }
-  const HANDLE h =
-      CreateFileW(w.c_str(), accesso, condivisione, nullptr, disposizione, attributi, nullptr);
-  if (h != INVALID_HANDLE_VALUE) return h;
-  const DWORD e = GetLastError();
-  err = Errno(e);
-  // A folder opened as a file is refused as "access denied": say what it is.
-  if (e == ERROR_ACCESS_DENIED) {
-    const DWORD a = GetFileAttributesW(w.c_str());
-    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) err = EISDIR;
-  }
-  return INVALID_HANDLE_VALUE;
-}
-
-// Opens an existing file and refuses everything that is not on a disk.
-HANDLE ApriRegolare(const std::string& path, DWORD accesso, int& err) {
-  const HANDLE h = Crea(path, accesso, kCondivisa, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, err);
-  if (h == INVALID_HANDLE_VALUE) return h;
-  if (GetFileType(h) != FILE_TYPE_DISK) {
-    err = EINVAL;
-    CloseHandle(h);
-    return INVALID_HANDLE_VALUE;
-  }
-  return h;
-}
 
 DWORD Diritti(File::Modo modo) {
   switch (modo) {
@@ -81,18 +45,6 @@ OVERLAPPED A(uint64_t pos) {
   o.Offset = DWORD(pos);
   o.OffsetHigh = DWORD(pos >> 32);
   return o;
-}
-
-// A name that no other file of the folder is likely to have; CREATE_NEW
-// makes sure, and a clash only means another try.
-std::string NomeNascosto(const std::string& cartella) {
-  static std::atomic<unsigned> contatore{0};
-  char nome[64];
-  std::snprintf(nome, sizeof nome, ".tavelin-%lx-%llx-%x", GetCurrentProcessId(),
-                static_cast<unsigned long long>(GetTickCount64()), contatore++);
-  // "C:\" and "C:" (the current folder of drive C) take the name as they are.
-  const char ultimo = cartella.empty() ? ':' : cartella.back();
-  return cartella + (ultimo == '\\' || ultimo == '/' || ultimo == ':' ? "" : "\\") + nome;
 }
 
 bool Disco(HANDLE h) { return GetFileType(h) == FILE_TYPE_DISK; }

@@ -1,7 +1,9 @@
-// Windows' error codes and paths: the pieces of the file layer that deal
-// in neither handles nor files.
+// Windows' error codes, paths, and the opening of a path as a handle: the
+// pieces of the file layer that know nothing of the File object.
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <cstdio>
 
 #include "File.h"
 #include "SistemaWindows.h"
@@ -80,6 +82,49 @@ std::string Stretto(const wchar_t* w, size_t lunghezza) {
   std::string s(size_t(std::max(n, 0)), '\0');
   if (n > 0) WideCharToMultiByte(CP_UTF8, 0, w, int(lunghezza), s.data(), n, nullptr, nullptr);
   return s;
+}
+
+HANDLE Crea(const std::string& path, DWORD accesso, DWORD condivisione, DWORD disposizione,
+            DWORD attributi, int& err) {
+  std::wstring w;
+  if (!Largo(path, w)) {
+    err = ENOENT;
+    return INVALID_HANDLE_VALUE;
+  }
+  const HANDLE h =
+      CreateFileW(w.c_str(), accesso, condivisione, nullptr, disposizione, attributi, nullptr);
+  if (h != INVALID_HANDLE_VALUE) return h;
+  const DWORD e = GetLastError();
+  err = Errno(e);
+  // A folder opened as a file is refused as "access denied": say what it is.
+  if (e == ERROR_ACCESS_DENIED) {
+    const DWORD a = GetFileAttributesW(w.c_str());
+    if (a != INVALID_FILE_ATTRIBUTES && (a & FILE_ATTRIBUTE_DIRECTORY)) err = EISDIR;
+  }
+  return INVALID_HANDLE_VALUE;
+}
+
+HANDLE ApriRegolare(const std::string& path, DWORD accesso, int& err) {
+  const HANDLE h = Crea(path, accesso, kCondivisa, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, err);
+  if (h == INVALID_HANDLE_VALUE) return h;
+  if (GetFileType(h) != FILE_TYPE_DISK) {
+    err = EINVAL;
+    CloseHandle(h);
+    return INVALID_HANDLE_VALUE;
+  }
+  return h;
+}
+
+// A name that no other file of the folder is likely to have; CREATE_NEW
+// makes sure, and a clash only means another try.
+std::string NomeNascosto(const std::string& cartella) {
+  static std::atomic<unsigned> contatore{0};
+  char nome[64];
+  std::snprintf(nome, sizeof nome, ".tavelin-%lx-%llx-%x", GetCurrentProcessId(),
+                static_cast<unsigned long long>(GetTickCount64()), contatore++);
+  // "C:\" and "C:" (the current folder of drive C) take the name as they are.
+  const char ultimo = cartella.empty() ? ':' : cartella.back();
+  return cartella + (ultimo == '\\' || ultimo == '/' || ultimo == ':' ? "" : "\\") + nome;
 }
 
 std::string CartellaDi(const std::string& path) {
