@@ -249,6 +249,8 @@ Risultato Processo::Fine() {
 Risultato CliSuTerminale(const std::vector<std::string>& argomenti,
                          const std::vector<std::pair<std::string, std::string>>& risposte) {
   if (!TerminaleDisponibile()) throw std::logic_error("no console");
+  // Only the prompts of --encrypt take answers, and Windows builds have no --encrypt.
+  if (!risposte.empty()) throw std::logic_error("no answers to prompts on a Windows console");
   SECURITY_ATTRIBUTES sa = Ereditabile();
   const HANDLE schermo = CreateConsoleScreenBuffer(GENERIC_READ | GENERIC_WRITE,
                                                    FILE_SHARE_READ | FILE_SHARE_WRITE, &sa,
