@@ -19,13 +19,14 @@ class TestDeCryptModi : public QObject {
     return QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
   }
 
+  // The controls that serve file mode alone.
+  QList<QWidget*> DelModoFile() const {
+    return {b_->Etichetta("Label11"), b_->Etichetta("Label12"), b_->Casella("Text4"),
+            b_->Casella("Text5"), b_->Pulsante("Command2"), b_->Cornice("Frame3")};
+  }
+
   void ModoTesto() const {
-    for (QWidget* c :
-         {static_cast<QWidget*>(b_->Etichetta("Label11")),
-          static_cast<QWidget*>(b_->Etichetta("Label12")),
-          static_cast<QWidget*>(b_->Casella("Text4")), static_cast<QWidget*>(b_->Casella("Text5")),
-          static_cast<QWidget*>(b_->Pulsante("Command2")),
-          static_cast<QWidget*>(b_->Cornice("Frame3"))})
+    for (QWidget* c : DelModoFile())
       QVERIFY2(!c->isEnabled(), qPrintable(c->objectName()));
     QCOMPARE(b_->Casella("Text4")->text(), QString());
     QCOMPARE(b_->Casella("Text5")->text(), QString());
@@ -34,12 +35,7 @@ class TestDeCryptModi : public QObject {
   }
 
   void ModoFile() const {
-    for (QWidget* c :
-         {static_cast<QWidget*>(b_->Etichetta("Label11")),
-          static_cast<QWidget*>(b_->Etichetta("Label12")),
-          static_cast<QWidget*>(b_->Casella("Text4")), static_cast<QWidget*>(b_->Casella("Text5")),
-          static_cast<QWidget*>(b_->Pulsante("Command2")),
-          static_cast<QWidget*>(b_->Cornice("Frame3"))})
+    for (QWidget* c : DelModoFile())
       QVERIFY2(c->isEnabled(), qPrintable(c->objectName()));
     QVERIFY(!b_->Multiriga("Text1")->isEnabled());
     QCOMPARE(b_->Multiriga("Text1")->text(), QString());
