@@ -12,9 +12,15 @@ namespace Crypta::Furtivo {
 namespace {
 
 constexpr int kStati = 1 << kAltezza;
-constexpr int kParole = kStati / 64;
-static_assert(kStati % 64 == 0, "the path's bits are kept in whole 64-bit words");
-constexpr uint32_t kInf = 0x3FFFFFFF;
+// The states' costs in vectors of 4 lanes: state s is lane s % 4 of vector
+// s / 4. A column's word c pairs vector v with v ^ (c / 4), and lane l with
+// l ^ (c % 4), which is one of four fixed shuffles, so the whole column runs
+// in vector operations on any target the compiler knows (SSE2, NEON).
+using Vettore = int32_t __attribute__((vector_size(16)));
+constexpr int kLane = 4;
+constexpr int kVettori = kStati / kLane;
+static_assert(kVettori <= 32, "a lane's choices are kept in 32 bits");
+constexpr int32_t kInf = 0x3FFFFFFF;
 constexpr size_t kColonne = 32;
 
 constexpr std::array<uint32_t, kColonne> GeneraColonne() {
@@ -40,23 +46,34 @@ uint32_t Maschera(size_t i, size_t m) {
   return m - i >= size_t(kAltezza) ? uint32_t(kStati - 1) : (1u << (m - i)) - 1;
 }
 
-// One column of the trellis: every state either keeps the cover bit or
-// flips it and moves by the column's word. The choice is kept in `via`.
-void Colonna(const std::array<uint32_t, kStati>& costo, std::array<uint32_t, kStati>& nuovo,
-             uint32_t c, uint32_t resta, uint32_t cambia, uint64_t* via) {
-  for (int w = 0; w < kParole; ++w) {
-    uint64_t bit = 0;
-    for (int b = 0; b < 64; ++b) {
-      const int s = w * 64 + b;
-      const uint32_t v0 = costo[size_t(s)] + resta;
-      const uint32_t v1 = costo[size_t(s) ^ c] + cambia;
-      const bool uno = v1 < v0;
-      nuovo[size_t(s)] = uno ? v1 : v0;
-      bit |= uint64_t(uno) << b;
-    }
-    via[w] = bit;
-  }
+template <int K>
+Vettore Scambia(Vettore v) {
+#if defined(__clang__)
+  return __builtin_shufflevector(v, v, 0 ^ K, 1 ^ K, 2 ^ K, 3 ^ K);
+#else
+  return __builtin_shuffle(v, Vettore{0 ^ K, 1 ^ K, 2 ^ K, 3 ^ K});
+#endif
 }
+
+// One column of the trellis: every state either keeps the cover bit or
+// flips it and moves by the column's word. The choice of state s is bit
+// s / 4 of via[s % 4].
+template <int K>
+void Colonna(const Vettore* costo, Vettore* nuovo, uint32_t alto, int32_t resta, int32_t cambia,
+             uint32_t* via) {
+  Vettore scelte{};
+  for (int v = 0; v < kVettori; ++v) {
+    const Vettore v0 = costo[v] + resta;
+    const Vettore v1 = Scambia<K>(costo[uint32_t(v) ^ alto]) + cambia;
+    const Vettore uno = v1 < v0;
+    nuovo[v] = (v1 & uno) | (v0 & ~uno);
+    scelte |= (uno & 1) << v;
+  }
+  for (int l = 0; l < kLane; ++l) via[l] = uint32_t(scelte[l]);
+}
+
+using Passo = void (*)(const Vettore*, Vettore*, uint32_t, int32_t, int32_t, uint32_t*);
+constexpr Passo kPasso[kLane] = {Colonna<0>, Colonna<1>, Colonna<2>, Colonna<3>};
 
 }  // namespace
 
@@ -64,39 +81,45 @@ std::vector<uint8_t> Codifica(const uint8_t* x, const uint8_t* costi, size_t n,
                               const uint8_t* messaggio, size_t m) {
   std::vector<uint8_t> y(x, x + n);
   if (m == 0 || n == 0) return y;
-  std::vector<uint64_t> via(n * kParole);
-  std::array<uint32_t, kStati> costo, nuovo;
-  costo.fill(kInf);
-  costo[0] = 0;
+  std::vector<uint32_t> via(n * kLane);
+  std::array<Vettore, kVettori> costo, nuovo;
+  auto stato = [](std::array<Vettore, kVettori>& a, uint32_t s) -> int32_t& {
+    return reinterpret_cast<int32_t*>(a.data())[s];
+  };
+  for (auto& v : costo) v = Vettore{} + kInf;
+  stato(costo, 0) = 0;
   for (size_t i = 0; i < m; ++i) {
     const uint32_t maschera = Maschera(i, m);
     const size_t fine = Inizio(i + 1, n, m);
     for (size_t t = Inizio(i, n, m), j = 0; t < fine; ++t, ++j) {
-      const uint32_t r = costi[t];
-      Colonna(costo, nuovo, kColonna[j % kColonne] & maschera, x[t] ? r : 0, x[t] ? 0 : r,
-              &via[t * kParole]);
+      const uint32_t c = kColonna[j % kColonne] & maschera;
+      const int32_t r = costi[t];
+      kPasso[c % kLane](costo.data(), nuovo.data(), c / kLane, x[t] ? r : 0, x[t] ? 0 : r,
+                        &via[t * kLane]);
       costo.swap(nuovo);
     }
     // Row i leaves the window: only the states that agree with its message
     // bit go on, shifted by one; costs are taken back to a minimum of 0 so
     // that they never grow past the unreachable mark.
-    uint32_t minimo = kInf;
-    for (int s = 0; s < kStati / 2; ++s) {
-      nuovo[size_t(s)] = costo[size_t(s << 1 | (messaggio[i] & 1))];
-      minimo = std::min(minimo, nuovo[size_t(s)]);
+    const uint32_t bit = messaggio[i] & 1u;
+    int32_t minimo = kInf;
+    for (uint32_t s = 0; s < kStati / 2; ++s) {
+      stato(nuovo, s) = stato(costo, s << 1 | bit);
+      minimo = std::min(minimo, stato(nuovo, s));
     }
-    for (int s = 0; s < kStati / 2; ++s)
-      nuovo[size_t(s)] = std::min(kInf, nuovo[size_t(s)] - minimo);
-    std::fill(nuovo.begin() + kStati / 2, nuovo.end(), kInf);
+    for (uint32_t s = 0; s < kStati; ++s)
+      stato(nuovo, s) = s < kStati / 2 ? std::min(kInf, stato(nuovo, s) - minimo) : kInf;
     costo.swap(nuovo);
   }
-  uint32_t s = uint32_t(std::min_element(costo.begin(), costo.end()) - costo.begin());
+  uint32_t s = 0;
+  for (uint32_t k = 1; k < kStati; ++k)
+    if (stato(costo, k) < stato(costo, s)) s = k;
   for (size_t i = m; i-- > 0;) {
     s = ((s << 1) | (messaggio[i] & 1u)) & (kStati - 1);
     const uint32_t maschera = Maschera(i, m);
     const size_t inizio = Inizio(i, n, m);
     for (size_t t = Inizio(i + 1, n, m); t-- > inizio;) {
-      const bool uno = (via[t * kParole + s / 64] >> (s % 64)) & 1;
+      const bool uno = (via[t * kLane + s % kLane] >> (s / kLane)) & 1;
       y[t] = uint8_t(uno);
       if (uno) s ^= kColonna[(t - inizio) % kColonne] & maschera;
     }
