@@ -51,38 +51,66 @@ int64_t ByteMassimi(int64_t valori, double rata) {
   return int64_t(std::floor(rata * double(valori - kValoriHeader))) / 8;
 }
 
-// The lowest bits along a piece of the walk.
-std::vector<uint8_t> Bassi(const Pixel& p, const Cammino& c, const Segmento& s) {
-  std::vector<uint8_t> x(size_t(s.n));
-  for (int64_t t = 0; t < s.n; ++t)
-    x[size_t(t)] = p.byte[p.Posizione(int64_t(c(uint64_t(s.inizio + t))))] & 1;
-  return x;
-}
+// What the pieces read along the walk: the lowest bits of the channel values
+// packed 8 to a byte (small enough to stay in cache, however the walk jumps)
+// and, for a hide, the costs.
+struct Lettura {
+  Lettura(const Pixel& p, const Cammino& c, const uint8_t* costi = nullptr)
+      : p(p), c(c), costi(costi), bassi(size_t(p.Valori() + 7) / 8) {
+    int64_t k = 0;
+    for (int64_t y = 0; y < p.altezza; ++y)
+      for (int64_t x = 0; x < p.larghezza; ++x)
+        for (int ch = 0; ch < 3; ++ch, ++k)
+          bassi[size_t(k >> 3)] |=
+              uint8_t((p.byte[y * p.passo + x * p.byte_per_pixel + ch] & 1) << (k & 7));
+  }
+  // The cover bits of a piece, and its costs when `r` is given. The walk's
+  // steps are computed a few dozen ahead, and their costs asked of memory
+  // before they are needed.
+  void Raccogli(const Segmento& s, uint8_t* x, uint8_t* r) const {
+    constexpr int64_t kAvanti = 64;
+    uint64_t passo[kAvanti];
+    for (int64_t t0 = 0; t0 < s.n; t0 += kAvanti) {
+      const int64_t k = std::min(kAvanti, s.n - t0);
+      for (int64_t j = 0; j < k; ++j) {
+        passo[j] = c(uint64_t(s.inizio + t0 + j));
+        if (r) __builtin_prefetch(costi + passo[j]);
+      }
+      for (int64_t j = 0; j < k; ++j) {
+        x[t0 + j] = (bassi[passo[j] >> 3] >> (passo[j] & 7)) & 1;
+        if (r) r[t0 + j] = costi[passo[j]];
+      }
+    }
+  }
+  const Pixel& p;
+  const Cammino& c;
+  const uint8_t* costi;
+  std::vector<uint8_t> bassi;
+};
 
 // Codes the bits of `flusso` that a piece carries into its stretch of walk.
-void CodificaPezzo(const Pixel& p, uint8_t* uscita, const Cammino& c,
-                   const std::vector<uint8_t>& costi, const Segmento& s, const uint8_t* flusso) {
+void CodificaPezzo(const Lettura& l, uint8_t* uscita, const Segmento& s, const uint8_t* flusso) {
   if (s.m == 0) return;
-  const std::vector<uint8_t> x = Bassi(p, c, s);
-  std::vector<uint8_t> r(size_t(s.n)), msg(size_t(s.m));
-  for (int64_t t = 0; t < s.n; ++t) r[size_t(t)] = costi[size_t(c(uint64_t(s.inizio + t)))];
+  std::vector<uint8_t> x(size_t(s.n)), r(size_t(s.n)), msg(size_t(s.m));
+  l.Raccogli(s, x.data(), r.data());
   for (int64_t b = 0; b < s.m; ++b)
     msg[size_t(b)] = (flusso[(s.bit + b) / 8] >> ((s.bit + b) % 8)) & 1;
   const std::vector<uint8_t> y = Codifica(x.data(), r.data(), size_t(s.n), msg.data(), size_t(s.m));
   for (int64_t t = 0; t < s.n; ++t) {
     if (y[size_t(t)] == x[size_t(t)]) continue;
     const uint64_t passo = uint64_t(s.inizio + t);
-    const int64_t pos = p.Posizione(int64_t(c(passo)));
-    const uint8_t v = p.byte[pos];
-    const bool su = v == 0 || (v != 255 && c.Su(passo));
+    const int64_t pos = l.p.Posizione(int64_t(l.c(passo)));
+    const uint8_t v = l.p.byte[pos];
+    const bool su = v == 0 || (v != 255 && l.c.Su(passo));
     uscita[pos] = su ? uint8_t(v + 1) : uint8_t(v - 1);
   }
 }
 
 // The bits a piece carries, into their bytes of `flusso`.
-void LeggiPezzo(const Pixel& p, const Cammino& c, const Segmento& s, uint8_t* flusso) {
+void LeggiPezzo(const Lettura& l, const Segmento& s, uint8_t* flusso) {
   if (s.m == 0) return;
-  const std::vector<uint8_t> y = Bassi(p, c, s);
+  std::vector<uint8_t> y(size_t(s.n));
+  l.Raccogli(s, y.data(), nullptr);
   const std::vector<uint8_t> msg = Sindrome(y.data(), size_t(s.n), size_t(s.m));
   for (int64_t b = 0; b < s.m; ++b)
     flusso[(s.bit + b) / 8] |= uint8_t(msg[size_t(b)] << ((s.bit + b) % 8));
@@ -153,11 +181,11 @@ void Nascondi(const Pixel& p, uint8_t* uscita, const Chiavi& k, const Segreto& s
   const Cammino cammino(k.cammino, uint64_t(p.Valori()));
   const std::vector<uint8_t> costi = CostiQuantizzati(p);
   const std::vector<Segmento> pezzi = Segmenti(p.Valori(), int64_t(sigillato.size()));
+  const Lettura l(p, cammino, costi.data());
   PerOgni(
       pezzi.size(),
       [&](size_t i) {
-        CodificaPezzo(p, uscita, cammino, costi, pezzi[i],
-                      i == 0 ? header.data() : sigillato.data());
+        CodificaPezzo(l, uscita, pezzi[i], i == 0 ? header.data() : sigillato.data());
       },
       o);
 }
@@ -168,7 +196,8 @@ std::optional<Segreto> Rivela(const Pixel& p, const Chiave& cammino, const Deriv
   const Cammino c(cammino, uint64_t(p.Valori()));
   std::vector<Segmento> pezzi = Segmenti(p.Valori(), 0);
   std::array<uint8_t, kHeaderByte> header{};
-  LeggiPezzo(p, c, pezzi[0], header.data());
+  const Lettura l(p, c);
+  LeggiPezzo(l, pezzi[0], header.data());
   Sale sale;
   std::memcpy(sale.data(), header.data(), sale.size());
   const Chiave chiave = cifratura(sale);
@@ -186,7 +215,7 @@ std::optional<Segreto> Rivela(const Pixel& p, const Chiave& cammino, const Deriv
   pezzi = Segmenti(p.Valori(), lunghezza);
   std::vector<uint8_t> sigillato(size_t(lunghezza), 0);
   PerOgni(
-      pezzi.size() - 1, [&](size_t i) { LeggiPezzo(p, c, pezzi[i + 1], sigillato.data()); }, o);
+      pezzi.size() - 1, [&](size_t i) { LeggiPezzo(l, pezzi[i + 1], sigillato.data()); }, o);
   std::vector<uint8_t> chiaro(sigillato.size() - kTag);
   if (crypto_aead_xchacha20poly1305_ietf_decrypt(chiaro.data(), nullptr, nullptr, sigillato.data(),
                                                  sigillato.size(), header.data(), header.size(),
