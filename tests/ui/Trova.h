@@ -3,6 +3,7 @@
 // another kind stops the test program with its name.
 #pragma once
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,6 +38,7 @@ class Controlli {
   QLabel* Etichetta(const QString& nome) const { return Trova<QLabel>(Finestra(), nome); }
   QGroupBox* Cornice(const QString& nome) const { return Trova<QGroupBox>(Finestra(), nome); }
   QScrollBar* Barra(const QString& nome) const { return Trova<QScrollBar>(Finestra(), nome); }
+  QCheckBox* Spunta(const QString& nome) const { return Trova<QCheckBox>(Finestra(), nome); }
   QTabWidget* Schede() const { return Trova<QTabWidget>(Finestra(), QStringLiteral("SSTab1")); }
   Immagine* Logo() const { return Trova<Immagine>(Finestra(), QStringLiteral("Image1")); }
   // A value label of the header table, Label2(i).

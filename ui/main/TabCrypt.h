@@ -82,6 +82,10 @@ class TabCrypt : public QGroupBox {
   void CmdCrypt_Click();
   void Image1_Click();
   // Runs the hide; nothing when it is done, else the message for the user.
+  // With a passphrase, the stealth layout when the payload fits its safe
+  // capacity (the passphrase is then spent); false to go the classic way.
+  bool Invisibile(const QString& carrier, bool testo, const std::string& dati, int64_t lunghezza,
+                  std::string& frase);
   // With a passphrase, the payload goes encrypted; the passphrase is spent.
   std::optional<QString> Nascondi(std::optional<std::string>& frase);
   void Avvisa(const QString& testo);

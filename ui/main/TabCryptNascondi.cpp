@@ -164,6 +164,11 @@ std::optional<QString> TabCrypt::Nascondi(std::optional<std::string>& frase) {
   o.Eventi = [] { Piattaforma::Attuale().DoEvents(); };
   std::optional<Crypta::Cifratore> cifratore;
   try {
+    if (frase && Invisibile(carrier, testo, dati, lunghezza, *frase)) {
+      emit Stato(QStringLiteral("Nascosti %1 byte in %2 (invisibili, protetti da passphrase)")
+                     .arg(Byte(lunghezza), QFileInfo(carrier).fileName()));
+      return std::nullopt;
+    }
     if (frase) {
       emit Stato(QStringLiteral("Derivazione della chiave dalla passphrase in corso…"));
       // Argon2id's second of work, away from the window's thread.
@@ -176,10 +181,18 @@ std::optional<QString> TabCrypt::Nascondi(std::optional<std::string>& frase) {
       r.lunghezza = cifratore->Lunghezza();
     }
     Crypta::Nascondi(r, o);
-    emit Stato(QStringLiteral("Nascosti %1 byte in %2 (%3 bit per byte%4)")
-                   .arg(Byte(lunghezza), QFileInfo(carrier).fileName())
-                   .arg(nbit)
-                   .arg(cifratore ? QStringLiteral(", protetti da passphrase") : QString()));
+    const QString fatto =
+        QStringLiteral("Nascosti %1 byte in %2 (%3 bit per byte%4)")
+            .arg(Byte(lunghezza), QFileInfo(carrier).fileName())
+            .arg(nbit)
+            .arg(cifratore ? QStringLiteral(", protetti da passphrase") : QString());
+    // Too large for the stealth layout, or a carrier it cannot use: the
+    // encrypted payload is safe but a detector can find it.
+    emit Stato(cifratore && TAVELIN_FURTIVO
+                   ? QStringLiteral("Attenzione: i dati non entrano nello strato invisibile e i "
+                                    "rilevatori possono scoprirli. ") +
+                         fatto
+                   : fatto);
   } catch (const Crypta::Errore& e) {
     emit Stato(QString());
     return QString::fromUtf8(e.what());

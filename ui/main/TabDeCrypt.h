@@ -16,6 +16,9 @@
 #include "CasellaPercorso.h"
 
 class CasellaMultiriga;
+namespace Crypta {
+class Destinazione;
+}
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -55,6 +58,10 @@ class TabDeCrypt : public QGroupBox {
   // the message for the user.
   std::optional<QString> Rivela(const std::string& carrier, const std::string& chiave,
                                 const QString& uscita, bool testo);
+  // The stealth layout's payload into `d`: its stored name, or nothing when
+  // the passphrase finds none.
+  std::optional<std::string> RivelaInvisibile(const std::string& carrier, const std::string& frase,
+                                              Crypta::Destinazione& d);
   void Avvisa(const QString& testo);
 
   CasellaPercorso* TxtDirDeCrypt = nullptr;

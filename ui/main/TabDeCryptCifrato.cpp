@@ -95,6 +95,20 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
   // carrier's header: it describes the carrier read last, by either tab.
   Crypta::LeggiHeader(carrier, nbit_);
 
+  // A passphrase and no encrypted payload in the design's layout: the
+  // stealth layout, before anything of the design's is shown.
+  if (frase && !sonda.Cifrato()) {
+    if (const std::optional<std::string> nome = RivelaInvisibile(carrier, *frase, conta)) {
+      if (testo) Text1->setText(Codici::ATesto(memoria.dati));
+      QString stato = QStringLiteral("Estratti %1 byte").arg(Byte(conta.byte));
+      stato += testo ? QStringLiteral(" come stringa") : QStringLiteral(" in ") + uscita;
+      if (!nome->empty())
+        stato += QStringLiteral(" (invisibili, nascosti come \"%1\")")
+                     .arg(QString::fromStdString(*nome));
+      emit Stato(stato);
+      return std::nullopt;
+    }
+  }
   std::optional<Crypta::Decifratore> decifratore;
   Crypta::ChiaveFlusso k{};
   if (sonda.Cifrato()) {

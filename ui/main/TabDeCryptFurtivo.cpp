@@ -1,0 +1,25 @@
+// The reveal from the stealth layout, tried with the passphrase when the
+// design's layout holds no encrypted payload: both key derivations and the
+// decoding away from the window's thread, the payload into the tab's own
+// sink (the string box, or the file in its boxes, as designed).
+#include "Frase.h"
+#include "TabDeCrypt.h"
+#if TAVELIN_FURTIVO
+#include "OperazioniFurtive.h"
+#endif
+
+std::optional<std::string> TabDeCrypt::RivelaInvisibile(const std::string& carrier,
+                                                        const std::string& frase,
+                                                        Crypta::Destinazione& d) {
+#if TAVELIN_FURTIVO
+  window()->setEnabled(false);
+  emit Stato(QStringLiteral("Ricerca dei dati invisibili con la passphrase in corso…"));
+  Crypta::RivelazioneFurtiva r;
+  Frase::Attendi([&] { r = Crypta::RivelaFurtivo(carrier, frase, d); });
+  if (!r.trovato) return std::nullopt;
+  return r.nome;
+#else
+  static_cast<void>(carrier), static_cast<void>(frase), static_cast<void>(d);
+  return std::nullopt;
+#endif
+}
