@@ -18,6 +18,7 @@ using Conta = std::array<int64_t, 256>;
 constexpr int64_t kBlocco = int64_t{1} << 20;  // carrier bytes per read, a multiple of 8
 constexpr size_t kInizio = 64;                 // payload bytes kept for signatures and previews
 constexpr double kFirma = 1e12;                // a signature outranks any text
+constexpr double kMargine = 0.25;  // nats a byte: texts of one bit count kept beside the best
 
 // When a text is claimed. Its evidence is the log of how much likelier the
 // carrier's bytes are with the text hidden in them than as the carrier's own
@@ -39,7 +40,8 @@ struct Flusso {
   Conta conta{};
   std::vector<uint8_t> coda;
   std::vector<uint8_t> inizio;
-  Conta sotto{};                   // carrier bytes of the length field and the shortest candidate
+  Conta campo{};                   // carrier bytes of the length field
+  Conta sotto{};                   // those of the shortest candidate
   std::vector<uint8_t> codaSotto;  // those of the longest past it
   Conta area{};                    // every carrier byte of the pixel area
 };
@@ -52,7 +54,7 @@ struct Misure {
 
 Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservatore& o) {
   Flusso f;
-  const int64_t campo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
+  const int64_t finoCampo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
                 finoLungo = (4 + m.lungo) * m.passi;
   std::vector<uint8_t> blocco(size_t(std::min(kBlocco, m.fine - m.inizio)));
   for (int64_t fatti = 0; fatti < m.fine - m.inizio;) {
@@ -64,20 +66,22 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
     for (size_t i = 0; i < n; ++i) {
       const int64_t pos = fatti + int64_t(i);
       ++f.area[blocco[i]];
-      if (pos < finoCorto)
+      if (pos < finoCampo)
+        ++f.campo[blocco[i]];
+      else if (pos < finoCorto)
         ++f.sotto[blocco[i]];
       else if (pos < finoLungo)
         f.codaSotto.push_back(blocco[i]);
     }
     // The payload's stream, from the carrier bytes past the length field;
     // blocks start on a multiple of 8, so stream bytes never straddle two.
-    const int64_t da = std::max(fatti, campo), a = std::min(fatti + int64_t(n), finoLungo);
+    const int64_t da = std::max(fatti, finoCampo), a = std::min(fatti + int64_t(n), finoLungo);
     if (da < a) {
       uint8_t* const p = blocco.data() + (da - fatti);
       const size_t byte = size_t((a - da) / m.passi);
       Raccogli(p, byte, p, Nbit, 0);
       for (size_t i = 0; i < byte; ++i) {
-        const int64_t pos = (da - campo) / m.passi + int64_t(i);
+        const int64_t pos = (da - finoCampo) / m.passi + int64_t(i);
         if (pos < m.corto)
           ++f.conta[p[i]];
         else
@@ -119,7 +123,7 @@ double Sorpresa(const Conta& qui, const Conta& altrove, int Nbit) {
 // The candidate of mask K, or nothing when its bytes are neither a known
 // file nor a text the carrier's statistics do not explain.
 std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_t L,
-                                const Misure& m, double capienza) {
+                                const Misure& m) {
   Candidato c;
   c.Nbit = Nbit;
   c.maschera = K;
@@ -140,10 +144,10 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   for (size_t v = 0; v < 256; ++v) testo += double(conta[v]) * (PesoTesto()[v] - std::log(256.0));
   Conta sotto = f.sotto, altrove{};
   for (int64_t i = 0; i < (L - m.corto) * m.passi; ++i) ++sotto[f.codaSotto[size_t(i)]];
-  for (size_t v = 0; v < 256; ++v) altrove[v] = f.area[v] - sotto[v];
-  // The length field is the payload's too, at the chance of one length of
-  // those the capacity allows.
-  c.punteggio = testo + Sorpresa(sotto, altrove, Nbit) - std::log(capienza);
+  // The length field is no evidence: only candidates whose field gives a
+  // length that fits are tried at all.
+  for (size_t v = 0; v < 256; ++v) altrove[v] = f.area[v] - sotto[v] - f.campo[v];
+  c.punteggio = testo + Sorpresa(sotto, altrove, Nbit);
   if (c.punteggio < kSoglia || c.punteggio < kPerByte * double(L)) return std::nullopt;
   c.tipo = "testo";
   return c;
@@ -183,14 +187,20 @@ void Scandisci(const File& carrier, int16_t Nbit, const Osservatore& o,
   const Flusso f = Raduna(carrier, Nbit, m, o);
   std::vector<Candidato> qui;
   for (const auto& [K, L] : maschere)
-    if (std::optional<Candidato> c = Valuta(f, Nbit, K, L, m, capienza))
-      qui.push_back(std::move(*c));
+    if (std::optional<Candidato> c = Valuta(f, Nbit, K, L, m)) qui.push_back(std::move(*c));
   // All masks read the same bytes, so one at most is true: a signature
-  // settles it; else the texts claimed are ranked by their evidence.
-  const bool firma =
-      std::any_of(qui.begin(), qui.end(), [](const Candidato& c) { return c.punteggio >= kFirma; });
+  // settles it; else the text of most evidence, and those that have nearly
+  // as much a byte (a text of capitals without blanks reads as well in
+  // either case), not the other masks' readings of the same text.
+  const auto meglio = std::max_element(
+      qui.begin(), qui.end(),
+      [](const Candidato& a, const Candidato& b) { return a.punteggio < b.punteggio; });
+  if (meglio == qui.end()) return;
+  const bool firma = meglio->punteggio >= kFirma;
+  const double aByte = meglio->punteggio / double(meglio->lunghezza);
   for (Candidato& c : qui)
-    if (!firma || c.punteggio >= kFirma) trovati.push_back(std::move(c));
+    if (firma ? c.punteggio >= kFirma : c.punteggio / double(c.lunghezza) >= aByte - kMargine)
+      trovati.push_back(std::move(c));
 }
 
 }  // namespace
