@@ -22,13 +22,14 @@ constexpr double kMargine = 0.25;  // nats a byte: texts of one bit count kept b
 
 // When a text is claimed. Its evidence is the log of how much likelier the
 // carrier's bytes are with the text hidden in them than as the carrier's own
-// statistics make them (see Evidenza). Were the carrier's bytes drawn from
+// statistics make them (Valuta, Sorpresa). Were the carrier's bytes drawn from
 // those statistics, the evidence would reach t with a chance of at most e^-t
 // at one mask and bit count (Markov's inequality: the ratio's mean is 1), so
 // at most 1024 e^-t over the 4 x 256 tried, 2 in a million for t = 20. A
 // picture is no such draw: its statistics drift from one region to the next,
 // and over a long stretch even a slight drift adds up; a claim also needs a
-// nat a byte, which true text has against any picture with two to spare.
+// nat a byte, where a true text has two or three against a noisy picture's
+// low bits and more against a flat one's.
 constexpr double kSoglia = 20;    // nats
 constexpr double kPerByte = 1.0;  // nats a payload byte
 

@@ -19,7 +19,7 @@ struct Candidato {
   uint8_t maschera = 0;  // the key mask that gives this payload
   int64_t lunghezza = 0;
   std::string tipo;      // "testo", or the kind a signature names ("PDF", "ZIP", ...)
-  double punteggio = 0;  // the evidence, in nats; comparable between any two candidates
+  double punteggio = 0;  // a text's evidence in nats, any signature's far above; comparable
   std::string inizio;    // the payload's first bytes (up to 64), unmasked
 };
 
