@@ -35,16 +35,22 @@ constexpr double kPerByte = 1.0;  // nats a payload byte
 
 // One bit count's view of the carrier: the stream without a mask (a
 // histogram of the bytes every candidate holds, those past the shortest one
-// by one, and the first bytes), and the carrier bytes under the candidates,
-// counted the same way, with those of the whole pixel area.
+// by one, and the first bytes); the steps of the carrier bytes under the
+// candidates, counted the same way; and those past the longest, the
+// carrier's own statistics that every candidate of this bit count is
+// weighed against. A step is how the low Nbit bits of a byte differ from
+// those of the same colour in the pixel before, modulo 2^Nbit: a smooth or
+// flat stretch takes small steps wherever it lies and whatever its colour,
+// which byte values alone would tell only where that colour is common. One
+// reference for all: were it each candidate's own surroundings, a longer one
+// would swallow the pixels that explain its bytes and gain by it.
 struct Flusso {
   Conta conta{};
   std::vector<uint8_t> coda;
   std::vector<uint8_t> inizio;
-  Conta campo{};                   // carrier bytes of the length field
-  Conta sotto{};                   // those of the shortest candidate
+  Conta sotto{};                   // steps under the shortest candidate
   std::vector<uint8_t> codaSotto;  // those of the longest past it
-  Conta area{};                    // every carrier byte of the pixel area
+  Conta altrove{};                 // those past the longest
 };
 
 struct Misure {
@@ -57,7 +63,9 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
   Flusso f;
   const int64_t finoCampo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
                 finoLungo = (4 + m.lungo) * m.passi;
+  const int basso = (1 << Nbit) - 1;
   std::vector<uint8_t> blocco(size_t(std::min(kBlocco, m.fine - m.inizio)));
+  uint8_t prima[3] = {0, 0, 0};  // the last pixel's bytes of the block before
   for (int64_t fatti = 0; fatti < m.fine - m.inizio;) {
     ForseAnnulla(o);
     const size_t n = size_t(std::min(m.fine - m.inizio - fatti, kBlocco));
@@ -66,14 +74,16 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
                    Genere::File);
     for (size_t i = 0; i < n; ++i) {
       const int64_t pos = fatti + int64_t(i);
-      ++f.area[blocco[i]];
-      if (pos < finoCampo)
-        ++f.campo[blocco[i]];
-      else if (pos < finoCorto)
-        ++f.sotto[blocco[i]];
-      else if (pos < finoLungo)
-        f.codaSotto.push_back(blocco[i]);
+      const uint8_t passo = uint8_t((blocco[i] - (i < 3 ? prima[i] : blocco[i - 3])) & basso);
+      if (pos >= finoLungo)
+        ++f.altrove[passo];
+      else if (pos >= finoCorto)
+        f.codaSotto.push_back(passo);
+      else if (pos >= finoCampo)  // the length field is no evidence: only
+        ++f.sotto[passo];         // candidates whose length fits are tried
     }
+    if (n >= 3)
+      std::copy(blocco.begin() + std::ptrdiff_t(n - 3), blocco.begin() + std::ptrdiff_t(n), prima);
     // The payload's stream, from the carrier bytes past the length field;
     // blocks start on a multiple of 8, so stream bytes never straddle two.
     const int64_t da = std::max(fatti, finoCampo), a = std::min(fatti + int64_t(n), finoLungo);
@@ -95,29 +105,16 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
   return f;
 }
 
-// In nats, -log of the chance of the carrier bytes counted in `qui` as the
-// rest of the carrier (`altrove`) makes them. A bit count reads the low Nbit
-// bits of each byte, so only those are in question: their chance is taken
-// given the byte's other bits, as often as these occur elsewhere, which makes
-// a dark or flat picture's empty upper bits of a low bit count no evidence of
-// anything. Two pseudo-counts from the low bits' overall histogram (itself
-// half a count a value) let a rare or unseen context speak little.
+// In nats, -log of the chance of the steps counted in `qui` as the rest of
+// the carrier (`altrove`) makes them, half a count a step value added.
 double Sorpresa(const Conta& qui, const Conta& altrove, int Nbit) {
-  const int basso = (1 << Nbit) - 1;
-  std::array<double, 256> bassi{}, contesto{};
+  const double valori = double(1 << Nbit);
   double totale = 0;
-  for (int v = 0; v < 256; ++v) {
-    bassi[size_t(v & basso)] += double(altrove[size_t(v)]);
-    contesto[size_t(v >> Nbit)] += double(altrove[size_t(v)]);
-    totale += double(altrove[size_t(v)]);
-  }
+  for (const int64_t n : altrove) totale += double(n);
   double s = 0;
-  for (int v = 0; v < 256; ++v) {
-    if (qui[size_t(v)] == 0) continue;
-    const double q = (bassi[size_t(v & basso)] + 0.5) / (totale + 0.5 * (basso + 1));
-    s -= double(qui[size_t(v)]) *
-         std::log((double(altrove[size_t(v)]) + 2 * q) / (contesto[size_t(v >> Nbit)] + 2));
-  }
+  for (size_t v = 0; v < 256; ++v)
+    if (qui[v] != 0)
+      s -= double(qui[v]) * std::log((double(altrove[v]) + 0.5) / (totale + 0.5 * valori));
   return s;
 }
 
@@ -143,12 +140,9 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   if (!PareTesto(conta, L)) return std::nullopt;
   double testo = 0;
   for (size_t v = 0; v < 256; ++v) testo += double(conta[v]) * (PesoTesto()[v] - std::log(256.0));
-  Conta sotto = f.sotto, altrove{};
+  Conta sotto = f.sotto;
   for (int64_t i = 0; i < (L - m.corto) * m.passi; ++i) ++sotto[f.codaSotto[size_t(i)]];
-  // The length field is no evidence: only candidates whose field gives a
-  // length that fits are tried at all.
-  for (size_t v = 0; v < 256; ++v) altrove[v] = f.area[v] - sotto[v] - f.campo[v];
-  c.punteggio = testo + Sorpresa(sotto, altrove, Nbit);
+  c.punteggio = testo + Sorpresa(sotto, f.altrove, Nbit);
   if (c.punteggio < kSoglia || c.punteggio < kPerByte * double(L)) return std::nullopt;
   c.tipo = "testo";
   return c;
