@@ -22,7 +22,7 @@ constexpr double kMargine = 0.25;  // nats a byte: texts of one bit count kept b
 
 // When a text is claimed. Its evidence is the log of how much likelier the
 // carrier's bytes are with the text hidden in them than as the carrier's own
-// statistics make them (Valuta, Sorpresa). Were the carrier's bytes drawn from
+// statistics make them (Sorprese). Were the carrier's bytes drawn from
 // those statistics, the evidence would reach t with a chance of at most e^-t
 // at one mask and bit count (Markov's inequality: the ratio's mean is 1), so
 // at most 1024 e^-t over the 4 x 256 tried, 2 in a million for t = 20. A
@@ -35,22 +35,21 @@ constexpr double kPerByte = 1.0;  // nats a payload byte
 
 // One bit count's view of the carrier: the stream without a mask (a
 // histogram of the bytes every candidate holds, those past the shortest one
-// by one, and the first bytes); the steps of the carrier bytes under the
-// candidates, counted the same way; and those past the longest, the
-// carrier's own statistics that every candidate of this bit count is
-// weighed against. A step is how the low Nbit bits of a byte differ from
-// those of the same colour in the pixel before, modulo 2^Nbit: a smooth or
-// flat stretch takes small steps wherever it lies and whatever its colour,
-// which byte values alone would tell only where that colour is common. One
-// reference for all: were it each candidate's own surroundings, a longer one
-// would swallow the pixels that explain its bytes and gain by it.
+// by one, and the first bytes); the carrier bytes under the candidates, each
+// as a pair with the same colour's byte in the pixel before, counted the
+// same way; and the steps between such pairs past the longest candidate,
+// the carrier's own statistics that every candidate of this bit count is
+// weighed against. One reference for all: were it each candidate's own
+// surroundings, a longer one would swallow the pixels that explain its
+// bytes and gain by it.
 struct Flusso {
   Conta conta{};
   std::vector<uint8_t> coda;
   std::vector<uint8_t> inizio;
-  Conta sotto{};                   // steps under the shortest candidate
-  std::vector<uint8_t> codaSotto;  // those of the longest past it
-  Conta altrove{};                 // those past the longest
+  std::vector<int64_t> sotto = std::vector<int64_t>(65536);  // pairs under the shortest
+  std::vector<uint16_t> codaSotto;                           // those of the longest past it
+  std::array<int64_t, 511> altrove{};                        // steps past the longest, + 255
+  Conta valori{};                                            // their bytes
 };
 
 struct Misure {
@@ -63,7 +62,6 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
   Flusso f;
   const int64_t finoCampo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
                 finoLungo = (4 + m.lungo) * m.passi;
-  const int basso = (1 << Nbit) - 1;
   std::vector<uint8_t> blocco(size_t(std::min(kBlocco, m.fine - m.inizio)));
   uint8_t prima[3] = {0, 0, 0};  // the last pixel's bytes of the block before
   for (int64_t fatti = 0; fatti < m.fine - m.inizio;) {
@@ -74,13 +72,14 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
                    Genere::File);
     for (size_t i = 0; i < n; ++i) {
       const int64_t pos = fatti + int64_t(i);
-      const uint8_t passo = uint8_t((blocco[i] - (i < 3 ? prima[i] : blocco[i - 3])) & basso);
-      if (pos >= finoLungo)
-        ++f.altrove[passo];
-      else if (pos >= finoCorto)
-        f.codaSotto.push_back(passo);
-      else if (pos >= finoCampo)  // the length field is no evidence: only
-        ++f.sotto[passo];         // candidates whose length fits are tried
+      const int precedente = i < 3 ? prima[i] : blocco[i - 3], coppia = precedente << 8 | blocco[i];
+      if (pos >= finoLungo) {
+        ++f.altrove[size_t(blocco[i] - precedente + 255)];
+        ++f.valori[blocco[i]];
+      } else if (pos >= finoCorto)
+        f.codaSotto.push_back(uint16_t(coppia));
+      else if (pos >= finoCampo)    // the length field is no evidence: only
+        ++f.sotto[size_t(coppia)];  // candidates whose length fits are tried
     }
     if (n >= 3)
       std::copy(blocco.begin() + std::ptrdiff_t(n - 3), blocco.begin() + std::ptrdiff_t(n), prima);
@@ -105,23 +104,39 @@ Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservat
   return f;
 }
 
-// In nats, -log of the chance of the steps counted in `qui` as the rest of
-// the carrier (`altrove`) makes them, half a count a step value added.
-double Sorpresa(const Conta& qui, const Conta& altrove, int Nbit) {
-  const double valori = double(1 << Nbit);
+// In nats, -log of the chance of each pair's low Nbit bits as the rest of
+// the carrier makes them, given their other bits. Two views of the carrier
+// are mixed half and half, so that a byte costs at most log 2 more than under
+// the one that suits it: its steps from the byte before, small in a smooth or
+// flat stretch wherever it lies and whatever its colour; and its values, few
+// in a dark picture, which also tell that a byte after a payload's last one
+// is ordinary. Half a count is added to each step and value.
+std::vector<double> Sorprese(const Flusso& f, int Nbit) {
   double totale = 0;
-  for (const int64_t n : altrove) totale += double(n);
-  double s = 0;
-  for (size_t v = 0; v < 256; ++v)
-    if (qui[v] != 0)
-      s -= double(qui[v]) * std::log((double(altrove[v]) + 0.5) / (totale + 0.5 * valori));
-  return s;
+  for (const int64_t n : f.altrove) totale += double(n);
+  std::array<double, 511> passo{};
+  for (size_t r = 0; r < passo.size(); ++r)
+    passo[r] = (double(f.altrove[r]) + 0.5) / (totale + 0.5 * 511);
+  const int quanti = 1 << Nbit;
+  std::vector<double> costo(65536);
+  for (int alto = 0; alto < 256; alto += quanti) {
+    double zv = 0;
+    for (int v = alto; v < alto + quanti; ++v) zv += double(f.valori[size_t(v)]) + 0.5;
+    for (int prima = 0; prima < 256; ++prima) {
+      double zp = 0;
+      for (int v = alto; v < alto + quanti; ++v) zp += passo[size_t(v - prima + 255)];
+      for (int v = alto; v < alto + quanti; ++v)
+        costo[size_t(prima << 8 | v)] = -std::log(0.5 * passo[size_t(v - prima + 255)] / zp +
+                                                  0.5 * (double(f.valori[size_t(v)]) + 0.5) / zv);
+    }
+  }
+  return costo;
 }
 
 // The candidate of mask K, or nothing when its bytes are neither a known
 // file nor a text the carrier's statistics do not explain.
 std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_t L,
-                                const Misure& m) {
+                                const Misure& m, double sorpresa) {
   Candidato c;
   c.Nbit = Nbit;
   c.maschera = K;
@@ -140,9 +155,7 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   if (!PareTesto(conta, L)) return std::nullopt;
   double testo = 0;
   for (size_t v = 0; v < 256; ++v) testo += double(conta[v]) * (PesoTesto()[v] - std::log(256.0));
-  Conta sotto = f.sotto;
-  for (int64_t i = 0; i < (L - m.corto) * m.passi; ++i) ++sotto[f.codaSotto[size_t(i)]];
-  c.punteggio = testo + Sorpresa(sotto, f.altrove, Nbit);
+  c.punteggio = testo + sorpresa;
   if (c.punteggio < kSoglia || c.punteggio < kPerByte * double(L)) return std::nullopt;
   c.tipo = "testo";
   return c;
@@ -180,9 +193,15 @@ void Scandisci(const File& carrier, int16_t Nbit, const Osservatore& o,
     m.lungo = std::max(m.lungo, k.second);
   }
   const Flusso f = Raduna(carrier, Nbit, m, o);
+  const std::vector<double> costo = Sorprese(f, Nbit);
+  std::vector<double> sorpresa{0};  // under the shortest candidate, then one more byte at a time
+  for (size_t i = 0; i < costo.size(); ++i) sorpresa[0] += double(f.sotto[i]) * costo[i];
+  for (const uint16_t coppia : f.codaSotto) sorpresa.push_back(sorpresa.back() + costo[coppia]);
   std::vector<Candidato> qui;
   for (const auto& [K, L] : maschere)
-    if (std::optional<Candidato> c = Valuta(f, Nbit, K, L, m)) qui.push_back(std::move(*c));
+    if (std::optional<Candidato> c =
+            Valuta(f, Nbit, K, L, m, sorpresa[size_t((L - m.corto) * m.passi)]))
+      qui.push_back(std::move(*c));
   // All masks read the same bytes, so one at most is true: a signature
   // settles it; else the text of most evidence, and those that have nearly
   // as much a byte (a text of capitals without blanks reads as well in
@@ -210,7 +229,7 @@ std::vector<Candidato> Scansiona(const std::string& path, const Osservatore& o) 
   for (const int16_t Nbit : {1, 2, 4, 8}) Scandisci(carrier, Nbit, o, trovati);
   // The evidence of every text is a log-ratio of the same carrier bytes'
   // chances, each bit count's null being its share of one model of the
-  // carrier (see Sorpresa), so it ranks texts of any length and bit count
+  // carrier (see Sorprese), so it ranks texts of any length and bit count
   // against each other: a shorter payload or one at fewer bits that explains
   // the same unusual bits with fewer text bytes wins, as the junk that a
   // payload shows when read at another bit count costs more text for no more.
