@@ -52,55 +52,91 @@ struct Flusso {
   Conta valori{};                                            // their bytes
 };
 
+// The steps (+ 255) and the bytes of the whole pixel area, the same at
+// every bit count: counted once.
+struct Area {
+  std::array<int64_t, 511> passi{};
+  Conta valori{};
+};
+
 struct Misure {
   int64_t inizio, fine;  // the pixel area in the file
   int64_t passi;         // carrier bytes a stream byte
   int64_t corto, lungo;  // the shortest and the longest candidate
 };
 
-Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Osservatore& o) {
-  Flusso f;
-  const int64_t finoCampo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
-                finoLungo = (4 + m.lungo) * m.passi;
-  std::vector<uint8_t> blocco(size_t(std::min(kBlocco, m.fine - m.inizio)));
-  uint8_t prima[3] = {0, 0, 0};  // the last pixel's bytes of the block before
-  for (int64_t fatti = 0; fatti < m.fine - m.inizio;) {
+// Reads the first `fino` bytes of the pixel area a block at a time, each
+// block handed to `fai` with where it starts and the bytes of the pixel
+// before its first.
+template <typename Fai>
+void PerBlocchi(const File& carrier, const Misure& m, int64_t fino, const Osservatore& o, Fai fai) {
+  std::vector<uint8_t> blocco(size_t(std::min(kBlocco, fino)));
+  uint8_t prima[3] = {0, 0, 0};
+  for (int64_t fatti = 0; fatti < fino;) {
     ForseAnnulla(o);
-    const size_t n = size_t(std::min(m.fine - m.inizio - fatti, kBlocco));
+    const size_t n = size_t(std::min(fino - fatti, kBlocco));
     if (carrier.LeggiA(m.inizio + fatti, blocco.data(), n) != n)
       throw Errore("La bitmap \"" + carrier.Nome() + "\" si è accorciata durante l'operazione.",
                    Genere::File);
-    for (size_t i = 0; i < n; ++i) {
-      const int64_t pos = fatti + int64_t(i);
-      const int precedente = i < 3 ? prima[i] : blocco[i - 3], coppia = precedente << 8 | blocco[i];
-      if (pos >= finoLungo) {
-        ++f.altrove[size_t(blocco[i] - precedente + 255)];
-        ++f.valori[blocco[i]];
-      } else if (pos >= finoCorto)
-        f.codaSotto.push_back(uint16_t(coppia));
-      else if (pos >= finoCampo)    // the length field is no evidence: only
-        ++f.sotto[size_t(coppia)];  // candidates whose length fits are tried
-    }
-    if (n >= 3)
-      std::copy(blocco.begin() + std::ptrdiff_t(n - 3), blocco.begin() + std::ptrdiff_t(n), prima);
-    // The payload's stream, from the carrier bytes past the length field;
-    // blocks start on a multiple of 8, so stream bytes never straddle two.
-    const int64_t da = std::max(fatti, finoCampo), a = std::min(fatti + int64_t(n), finoLungo);
-    if (da < a) {
-      uint8_t* const p = blocco.data() + (da - fatti);
-      const size_t byte = size_t((a - da) / m.passi);
-      Raccogli(p, byte, p, Nbit, 0);
-      for (size_t i = 0; i < byte; ++i) {
-        const int64_t pos = (da - finoCampo) / m.passi + int64_t(i);
-        if (pos < m.corto)
-          ++f.conta[p[i]];
-        else
-          f.coda.push_back(p[i]);
-        if (pos < int64_t(kInizio)) f.inizio.push_back(p[i]);
-      }
-    }
+    uint8_t dopo[3] = {0, 0, 0};  // kept before `fai` may write over the block
+    if (n >= 3) std::copy(blocco.data() + n - 3, blocco.data() + n, dopo);
+    fai(fatti, blocco.data(), n, prima);
+    std::copy(dopo, dopo + 3, prima);
     fatti += int64_t(n);
   }
+}
+
+Area ContaArea(const File& carrier, const Misure& m, const Osservatore& o) {
+  Area a;
+  PerBlocchi(carrier, m, m.fine - m.inizio, o,
+             [&](int64_t, const uint8_t* b, size_t n, const uint8_t* prima) {
+               for (size_t i = 0; i < n; ++i) {
+                 ++a.passi[size_t(b[i] - (i < 3 ? prima[i] : b[i - 3]) + 255)];
+                 ++a.valori[b[i]];
+               }
+             });
+  return a;
+}
+
+// The area's counts, less those of the candidates' bytes, are the reference.
+Flusso Raduna(const File& carrier, int16_t Nbit, const Misure& m, const Area& area,
+              const Osservatore& o) {
+  Flusso f;
+  f.altrove = area.passi;
+  f.valori = area.valori;
+  const int64_t finoCampo = 4 * m.passi, finoCorto = (4 + m.corto) * m.passi,
+                finoLungo = (4 + m.lungo) * m.passi;
+  PerBlocchi(carrier, m, finoLungo, o,
+             [&](int64_t fatti, uint8_t* blocco, size_t n, const uint8_t* prima) {
+               for (size_t i = 0; i < n; ++i) {
+                 const int64_t pos = fatti + int64_t(i);
+                 const int precedente = i < 3 ? prima[i] : blocco[i - 3],
+                           coppia = precedente << 8 | blocco[i];
+                 --f.altrove[size_t(blocco[i] - precedente + 255)];
+                 --f.valori[blocco[i]];
+                 if (pos >= finoCorto)
+                   f.codaSotto.push_back(uint16_t(coppia));
+                 else if (pos >= finoCampo)    // the length field is no evidence: only
+                   ++f.sotto[size_t(coppia)];  // candidates whose length fits are tried
+               }
+               // The payload's stream, from the carrier bytes past the length field;
+               // blocks start on a multiple of 8, so stream bytes never straddle two.
+               const int64_t da = std::max(fatti, finoCampo),
+                             a = std::min(fatti + int64_t(n), finoLungo);
+               if (da < a) {
+                 uint8_t* const p = blocco + (da - fatti);
+                 const size_t byte = size_t((a - da) / m.passi);
+                 Raccogli(p, byte, p, Nbit, 0);
+                 for (size_t i = 0; i < byte; ++i) {
+                   const int64_t pos = (da - finoCampo) / m.passi + int64_t(i);
+                   if (pos < m.corto)
+                     ++f.conta[p[i]];
+                   else
+                     f.coda.push_back(p[i]);
+                   if (pos < int64_t(kInizio)) f.inizio.push_back(p[i]);
+                 }
+               }
+             });
   return f;
 }
 
@@ -161,7 +197,7 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   return c;
 }
 
-void Scandisci(const File& carrier, int16_t Nbit, const Osservatore& o,
+void Scandisci(const File& carrier, int16_t Nbit, const Osservatore& o, std::optional<Area>& area,
                std::vector<Candidato>& trovati) {
   const Analisi a = Analizza(carrier, Nbit);
   if (!a.Accettata()) return;
@@ -192,7 +228,8 @@ void Scandisci(const File& carrier, int16_t Nbit, const Osservatore& o,
     m.corto = std::min(m.corto, k.second);
     m.lungo = std::max(m.lungo, k.second);
   }
-  const Flusso f = Raduna(carrier, Nbit, m, o);
+  if (!area) area = ContaArea(carrier, m, o);  // the area is the same at every bit count
+  const Flusso f = Raduna(carrier, Nbit, m, *area, o);
   const std::vector<double> costo = Sorprese(f, Nbit);
   std::vector<double> sorpresa{0};  // under the shortest candidate, then one more byte at a time
   for (size_t i = 0; i < costo.size(); ++i) sorpresa[0] += double(f.sotto[i]) * costo[i];
@@ -226,7 +263,8 @@ std::vector<Candidato> Scansiona(const std::string& path, const Osservatore& o) 
         "La bitmap \"" + path + "\" è in uso in un'altra operazione: riprovare quando è finita.",
         Genere::InUso);
   std::vector<Candidato> trovati;
-  for (const int16_t Nbit : {1, 2, 4, 8}) Scandisci(carrier, Nbit, o, trovati);
+  std::optional<Area> area;
+  for (const int16_t Nbit : {1, 2, 4, 8}) Scandisci(carrier, Nbit, o, area, trovati);
   // The evidence of every text is a log-ratio of the same carrier bytes'
   // chances, each bit count's null being its share of one model of the
   // carrier (see Sorprese), so it ranks texts of any length and bit count
