@@ -36,12 +36,10 @@ constexpr double kPerByte = 1.0;  // nats a payload byte
 // One bit count's view of the carrier: the stream without a mask (a
 // histogram of the bytes every candidate holds, those past the shortest one
 // by one, and the first bytes); the carrier bytes under the candidates, each
-// as a pair with the same colour's byte in the pixel before, counted the
-// same way; and the steps between such pairs past the longest candidate,
-// the carrier's own statistics that every candidate of this bit count is
-// weighed against. One reference for all: were it each candidate's own
-// surroundings, a longer one would swallow the pixels that explain its
-// bytes and gain by it.
+// paired with the same colour's byte in the pixel before, counted the same
+// way; and the steps and bytes past the longest candidate, the reference
+// for every candidate of this bit count: were it each one's own
+// surroundings, a longer one would swallow the pixels that explain it.
 struct Flusso {
   Conta conta{};
   std::vector<uint8_t> coda;
