@@ -29,7 +29,7 @@ TEST_F(Scan, TextsOnDarkFlatAndBorderedCarriersComeFirstAndTheCleanOnesHaveNone)
       {a, "rumore"},
 #ifndef _WIN32  // ImageMagick is a program of the build machine
       // Channel values 0-5, which read as letters at 8 bits under masks 0x6x.
-      {{}, "-seed 16 -size 640x480 plasma:fractal -evaluate multiply 0.02"},
+      {{}, "-seed 3 -size 320x240 plasma:fractal -evaluate multiply 0.02"},
       {{},
        "-seed 3 -size 136x96 plasma:fractal -evaluate multiply 0.05 -bordercolor black -border 12"},
       {{}, "-size 160x120 gradient:black-gray15"},
