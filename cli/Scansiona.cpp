@@ -19,28 +19,6 @@ namespace {
 constexpr size_t kMostrati = 5;    // candidates listed
 constexpr size_t kAnteprima = 40;  // characters of each preview
 
-// A key that reduces to mask K and is easy to type: one letter or digit, two
-// of them, or one accented letter of Windows-1252 with one of them.
-std::string ChiaveDi(uint8_t K) {
-  if (K == 0) return "";
-  std::string facili;
-  for (char c = 'a'; c <= 'z'; ++c) facili += c;
-  for (char c = 'A'; c <= 'Z'; ++c) facili += c;
-  for (char c = '0'; c <= '9'; ++c) facili += c;
-  for (const char c : facili)
-    if (uint8_t(c) == K) return std::string(1, c);
-  for (const char a : facili)
-    for (const char b : facili)
-      if (uint8_t(a ^ b) == K) return std::string{a, b};
-  for (int l = 0xC0; l <= 0xFF; ++l) {
-    if (l == 0xD7 || l == 0xF7) continue;  // × and ÷
-    if (l == K) return std::string(1, char(l));
-    for (const char a : facili)
-      if (uint8_t(a ^ l) == K) return std::string{a, char(l)};
-  }
-  return std::string(1, char(K));
-}
-
 // The payload's first characters on one line: line ends and tabs as blanks,
 // codes that show nothing as dots.
 std::string Anteprima(const Crypta::Candidato& c) {
@@ -61,7 +39,7 @@ std::string Riga(size_t n, const Crypta::Candidato& c) {
   char maschera[8];
   std::snprintf(maschera, sizeof maschera, "0x%02X", c.maschera);
   return std::to_string(n) + ". " + std::to_string(c.Nbit) + " bit, chiave \"" +
-         Crypta::CodiciAUtf8(ChiaveDi(c.maschera)) + "\" (maschera " + maschera + "), " +
+         Crypta::CodiciAUtf8(Crypta::ChiaveDi(c.maschera)) + "\" (maschera " + maschera + "), " +
          std::to_string(c.lunghezza) + " byte, " + c.tipo + ": " + Anteprima(c) + "\n";
 }
 
@@ -96,7 +74,8 @@ void Scansiona(const OpzioniScan& o) {
               std::to_string(trovati.size()) + ".");
   const Crypta::Candidato& c = trovati[size_t(o.rivela - 1)];
   Crypta::DestinazioneNuova uscita(o.uscita);
-  if (!Crypta::Rivela(o.bitmap, ChiaveDi(c.maschera), c.Nbit, uscita, Interrompibile()).trovato)
+  if (!Crypta::Rivela(o.bitmap, Crypta::ChiaveDi(c.maschera), c.Nbit, uscita, Interrompibile())
+           .trovato)
     throw Crypta::Errore("La bitmap \"" + o.bitmap + "\" è cambiata durante l'operazione.",
                          Crypta::Genere::File);
   ScriviUscita(Riga(size_t(o.rivela), c));

@@ -1,5 +1,6 @@
 #include "Contenuto.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -72,6 +73,22 @@ bool Strano(uint8_t c) {
 
 bool Ascii(uint8_t c) {
   return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool PareTesto(const std::array<int64_t, 256>& conta, int64_t L) {
+  int64_t strani = 0, ascii = 0;
+  double entropia = 0;
+  for (size_t v = 0; v < 256; ++v) {
+    if (conta[v] == 0) continue;
+    if (Strano(uint8_t(v))) strani += conta[v];
+    if (Ascii(uint8_t(v))) ascii += conta[v];
+    const double p = double(conta[v]) / double(L);
+    entropia -= p * std::log(p);
+  }
+  // A text's letters carry about 3 nats each; a short one, whose letters are
+  // mostly different, at least six tenths of the most that its length allows.
+  return strani <= L / 100 && ascii * 10 >= L * 8 &&
+         entropia >= std::min(2.0, 0.6 * std::log(double(L)));
 }
 
 const char* FirmaDi(const uint8_t* p, size_t n) {

@@ -24,6 +24,12 @@ bool Strano(uint8_t c);
 // Tab, line ends and printable ASCII.
 bool Ascii(uint8_t c);
 
+// Whether bytes of these counts (L of them) may be a text at all: a stray odd
+// code at most (UTF-8 quotes read as Windows-1252), mostly ASCII, and not a
+// few values over and over, which is what a flat or dark stretch of a
+// picture gives at every mask however well those values score as letters.
+bool PareTesto(const std::array<int64_t, 256>& conta, int64_t L);
+
 // The kind of file whose signature opens `p` ("PDF", "ZIP", ...), or null.
 const char* FirmaDi(const uint8_t* p, size_t n);
 

@@ -19,7 +19,7 @@ struct Candidato {
   uint8_t maschera = 0;  // the key mask that gives this payload
   int64_t lunghezza = 0;
   std::string tipo;      // "testo", or the kind a signature names ("PDF", "ZIP", ...)
-  double punteggio = 0;  // higher is likelier; comparable between candidates
+  double punteggio = 0;  // a text's evidence in nats, any signature's far above; comparable
   std::string inizio;    // the payload's first bytes (up to 64), unmasked
 };
 
@@ -27,5 +27,10 @@ struct Candidato {
 // no carrier has none. The carrier is read under a shared lock; the observer
 // may stop the scan between blocks.
 std::vector<Candidato> Scansiona(const std::string& carrier, const Osservatore& o = {});
+
+// A key that reduces to mask K and is easy to type, in Windows-1252 codes:
+// one letter or digit, two of them, or one accented letter with one of them;
+// empty for 0.
+std::string ChiaveDi(uint8_t K);
 
 }  // namespace Crypta

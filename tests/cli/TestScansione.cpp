@@ -1,7 +1,8 @@
 // The scan command: payloads hidden at every bit count with random keys are
 // found without them and ranked first, each with a key that reveals it; the
 // true mask beats its neighbours on texts; a carrier without a payload has no
-// candidate; extraction makes a new file and only that.
+// candidate; extraction makes a new file and only that; a carrier in use is
+// refused.
 #include <sys/stat.h>
 
 #include <random>
@@ -172,6 +173,25 @@ TEST_F(Scan, NoPayloadNoCandidate) {
   const Risultato r = Cli({"scan", File("nota.txt", "ciao")});
   EXPECT_EQ(r.stato, 1);
   EXPECT_EQ(r.err.substr(0, r.err.find('\n')), "tavelin-cli: Formato file non valido");
+}
+
+// While a hide holds the carrier, with the lock it takes, a scan is refused
+// before it reads or makes anything.
+TEST_F(Scan, ACarrierInUseIsRefusedAndNothingIsWritten) {
+  const std::string c = Carrier(3000), nuovo = dir / "nuovo";
+  ASSERT_EQ(Cli({"hide", c, "-t", "Una stringa abbastanza lunga da riconoscere."}).stato, 0);
+  const Byte prima = Leggi(c);
+  const Crypta::File altro = Crypta::File::Apri(c, Crypta::File::Modo::LetturaScrittura);
+  ASSERT_TRUE(altro.Blocca(Crypta::File::Blocco::Esclusivo));
+  for (const std::vector<std::string>& argomenti :
+       {std::vector<std::string>{"scan", c}, {"scan", c, "--reveal", "1", "-o", nuovo}}) {
+    const Risultato r = Cli(argomenti);
+    EXPECT_EQ(r.stato, 1) << argomenti.size();
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("è in uso in un'altra operazione"), std::string::npos) << r.err;
+  }
+  EXPECT_FALSE(std::filesystem::exists(nuovo));
+  EXPECT_EQ(Leggi(c), prima);
 }
 
 TEST_F(Scan, ExtractionMakesANewFileOnly) {
