@@ -180,7 +180,7 @@ Immagine Decodifica(const File& f) {
             " concessi a una bitmap di queste misure.");
   im.alfa = im.canali == 2 || im.canali == 4;
   l = Lettore(f);
-  const Bilancio bilancio(limite);
+  Bilancio bilancio(limite);
   int x = 0, y = 0, c = 0;
   // With an alpha channel the pixels come with it, to see whether any is
   // transparent; it is dropped below.
