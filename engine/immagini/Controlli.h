@@ -53,6 +53,9 @@ std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria);
 // ends before the frame's last pixel.
 std::optional<std::string> DifettoGif(const File& f);
 
+// A PNG whose compressed data are more than its rows can need.
+std::optional<std::string> DifettoPng(const File& f);
+
 // A TGA of raw rows shorter than its rows need.
 std::optional<std::string> DifettoTga(const File& f);
 

@@ -10,6 +10,7 @@
 #include "Controlli.h"
 #include "Crypta.h"
 #include "Memoria.h"
+#include "Png.h"
 
 namespace Crypta {
 
@@ -118,12 +119,17 @@ void Raddrizza(const File& f, int* altezza) {
     *altezza = -*altezza;
 }
 
+std::string FormatoDi(const File& f) {
+  uint8_t inizio[8] = {};
+  return Formato(inizio, f.LeggiA(0, inizio, sizeof inizio));
+}
+
 // The reason the file's own checks give, before the library reads it.
 std::optional<std::string> Difetto(const File& f, uint64_t* memoria) {
-  uint8_t inizio[8] = {};
-  const std::string formato = Formato(inizio, f.LeggiA(0, inizio, sizeof inizio));
+  const std::string formato = FormatoDi(f);
   if (formato == "JPEG") return DifettoJpeg(f, memoria);
   if (formato == "GIF") return DifettoGif(f);
+  if (formato == "PNG") return DifettoPng(f);
   if (formato.empty()) return DifettoTga(f);
   return std::nullopt;
 }
@@ -170,8 +176,9 @@ Immagine Decodifica(const File& f) {
   const uint64_t pixel = uint64_t(im.larghezza) * uint64_t(im.altezza);
   const uint64_t limite = 3 * pixel * 3 + kMargine;
   l = Lettore(f);
-  const bool sedici = stbi_is_16_bit_from_callbacks(&kLettura, &l);
-  // The rows inflated and the samples at 16 bits are both held at once.
+  const bool png = FormatoDi(f) == "PNG" && PngRigaPerRiga();
+  const bool sedici = !png && stbi_is_16_bit_from_callbacks(&kLettura, &l);
+  // The library holds the rows inflated and the samples at 16 bits at once.
   if (sedici) memoria = 4 * pixel * uint64_t(im.canali) + uint64_t(im.altezza);
   if (memoria > limite)
     Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande da decodificare: " + misure +
@@ -184,7 +191,19 @@ Immagine Decodifica(const File& f) {
   int x = 0, y = 0, c = 0;
   // With an alpha channel the pixels come with it, to see whether any is
   // transparent; it is dropped below.
-  uint8_t* p = stbi_load_from_callbacks(&kLettura, &l, &x, &y, &c, im.alfa ? 4 : 3);
+  uint8_t* p = nullptr;
+  if (const std::optional<EsitoPng> riga = png ? DecodificaPng(f, im.alfa ? 4 : 3) : std::nullopt) {
+    p = riga->pixel;
+    x = im.larghezza;
+    y = im.altezza;
+    if (!p && riga->troncato && !bilancio.Superato())
+      Rifiuta(nome + "il file finisce prima dell'immagine (è troncato).");
+    if (!p && !bilancio.Superato())
+      Rifiuta(nome + "il file è danneggiato o usa una variante non supportata (" + riga->errore +
+              ").");
+  } else {
+    p = stbi_load_from_callbacks(&kLettura, &l, &x, &y, &c, im.alfa ? 4 : 3);
+  }
   if (l.errore) {
     stbi_image_free(p);
     throw *l.errore;
