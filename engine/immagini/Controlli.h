@@ -1,8 +1,9 @@
 // What the picture library does not check by itself, looked at in the file
 // before it decodes anything: whether a JPEG's or a GIF's coded data can
-// reach the last pixel its header declares, whether a raw TGA holds all its
-// rows, and what a JPEG will need in memory. Each answer is the reason for a
-// refusal, in words that follow "Impossibile leggere l'immagine ...: ", or
+// reach the last pixel its header declares, whether a PNG's compressed data
+// are more than its rows could need, whether a TGA or a bitmap holds all its
+// pixels, and what a JPEG will need in memory. Each answer is the reason for
+// a refusal, in words that follow "Impossibile leggere l'immagine ...: ", or
 // nothing when the library may go on.
 #pragma once
 
@@ -56,7 +57,8 @@ std::optional<std::string> DifettoGif(const File& f);
 // A PNG whose compressed data are more than its rows can need.
 std::optional<std::string> DifettoPng(const File& f);
 
-// A TGA of raw rows shorter than its rows need.
+// A TGA or an uncompressed BMP shorter than its pixels need.
 std::optional<std::string> DifettoTga(const File& f);
+std::optional<std::string> DifettoBmp(const File& f);
 
 }  // namespace Crypta

@@ -130,6 +130,7 @@ std::optional<std::string> Difetto(const File& f, uint64_t* memoria) {
   if (formato == "JPEG") return DifettoJpeg(f, memoria);
   if (formato == "GIF") return DifettoGif(f);
   if (formato == "PNG") return DifettoPng(f);
+  if (formato == "BMP") return DifettoBmp(f);
   if (formato.empty()) return DifettoTga(f);
   return std::nullopt;
 }

@@ -42,6 +42,9 @@ scrivi('gif-riquadro.gif', misure(bytearray(gif), b'GIF8', 6, '<HH', 640, 480))
 dieci = misure(bytearray(gif), b'GIF8', 6, '<HH', 64, 480)
 scrivi('gif-corta.gif', misure(dieci, b'\x2c\0\0\0\0' + struct.pack('<HH', 64, 48), 5, '<HH', 64, 480))
 scrivi('tga-tronca.tga', salva(motivo, format='TGA')[:18 + 64 * 48 * 3 - 93])
+bmp = b'BM' + struct.pack('<IHHIIiiHHI', 0, 0, 0, 54, 40, 16384, 8192, 1, 24, 0) + bytes(120)
+scrivi('bmp-senza-righe.bmp', bmp)
+scrivi('tga-rle-senza-dati.tga', bytes([0, 0, 10]) + bytes(9) + struct.pack('<HH', 16384, 8192) + b'\x18\0\xff\1\2\3')
 scrivi('enorme.gif', b'GIF89a\xff\x7f\xff\x7f\0\0\0')
 bmp = salva(motivo, format='BMP'); righe = [bmp[54 + i * 192:54 + (i + 1) * 192] for i in range(48)]
 scrivi('dall-alto.bmp', misure(bmp[:54], b'BM', 22, '<i', -48) + b''.join(reversed(righe)))
@@ -79,7 +82,11 @@ TEST_F(PrepareOstile, HostilePicturesAreRefusedWithinTheirBoundsAndCompactOnesTa
       {"gif-riquadro.gif", 1, "il primo fotogramma copre solo 64 x 48 dei 640 x 480 pixel",
        16 * kMiB},
       // Raw rows cut 93 bytes before their end.
-      {"tga-tronca.tga", 1, "è troncato): 9141 byte dei 9234 che le righe richiedono", 16 * kMiB},
+      {"tga-tronca.tga", 1, "è troncato): 9141 byte, meno dei 9234 che servono ai suoi pixel",
+       16 * kMiB},
+      // 402 MB of pixels declared in a few bytes.
+      {"bmp-senza-righe.bmp", 1, "154 byte, meno dei 402653238 che servono", 16 * kMiB},
+      {"tga-rle-senza-dati.tga", 1, "22 byte, meno dei 4194322 che servono", 16 * kMiB},
       {"enorme.gif", 1, "è troppo grande: 32767 x 32767 pixel, oltre i 134217728", 16 * kMiB},
       {"dall-alto.bmp", 0, "", 64 * kMiB},
       // 32768 blocks in long end-of-band runs, 2 million pixels in long codes.
