@@ -46,6 +46,9 @@ int Leggi(void* utente, char* dati, int n) {
     l.errore = e;
   }
   if (letti < static_cast<size_t>(n)) l.fine = true;
+  // A file that ends where the library's buffer does gives nothing to its
+  // next read, and the library asks no more: that read went past the end.
+  if (letti == 0) ++l.vuote;
   l.pos += int64_t(letti);
   return static_cast<int>(letti);
 }
