@@ -130,7 +130,11 @@ std::string FormatoDi(const File& f) {
 // The reason the file's own checks give, before the library reads it.
 std::optional<std::string> Difetto(const File& f, uint64_t* memoria) {
   const std::string formato = FormatoDi(f);
-  if (formato == "JPEG") return DifettoJpeg(f, memoria);
+  // The library takes a JPEG after any run of 0xFF, which no signature shows.
+  if (formato == "JPEG" || formato.empty()) {
+    auto difetto = DifettoJpeg(f, memoria);
+    if (difetto || formato == "JPEG") return difetto;
+  }
   if (formato == "GIF") return DifettoGif(f);
   if (formato == "PNG") return DifettoPng(f);
   if (formato == "BMP") return DifettoBmp(f);

@@ -110,24 +110,52 @@ int64_t ByteCodificati(Flusso& b, int* marcatore) {
   return n;
 }
 
-// The tables in a DHT segment; false for one of more than 256 codes.
-bool TabelleValide(Flusso& b, int resto) {
-  while (resto > 0) {
-    b.Prossimo();  // the table's class and number
-    int codici = 0;
-    for (int i = 0; i < 16; ++i) codici += std::max(0, b.Prossimo());
-    if (codici > 256) return false;
-    if (!b.Salta(codici)) return true;
-    resto -= 17 + codici;
+// stb_image 2.27 writes past its Huffman tables when a JPEG's table segment
+// declares more than 256 codes. Such a file is refused before the library
+// sees it: the segments are walked as the library reads them, each table's
+// counts added up, the coded data between them skipped. Nothing is decoded.
+bool TabellaEccessiva(const File& f) {
+  Flusso b(f);
+  // The library takes any run of 0xFF before a marker, the first one too.
+  if (b.Prossimo() != 0xFF) return false;
+  int inizio;
+  do inizio = b.Prossimo();
+  while (inizio == 0xFF);
+  if (inizio != 0xD8) return false;
+  for (;;) {
+    int c = b.Prossimo();
+    if (c < 0) return false;
+    if (c != 0xFF) continue;  // coded data
+    do c = b.Prossimo();
+    while (c == 0xFF);
+    if (c < 0 || c == 0xD9) return false;
+    if (c == 0x00 || c == 0x01 || c == 0xD8 || (c >= 0xD0 && c <= 0xD7)) continue;
+    const int alto = b.Prossimo(), basso = b.Prossimo();
+    if (basso < 0) return false;
+    int resto = (alto << 8 | basso) - 2;
+    if (c != 0xC4) {
+      while (resto-- > 0)
+        if (b.Prossimo() < 0) return false;
+      continue;
+    }
+    while (resto > 0) {
+      b.Prossimo();  // the table's class and number
+      int codici = 0;
+      for (int i = 0; i < 16; ++i) codici += std::max(0, b.Prossimo());
+      if (codici > 256) return true;
+      for (int i = 0; i < codici; ++i) b.Prossimo();
+      resto -= 17 + codici;
+    }
   }
-  return true;
 }
 
 }  // namespace
 
 std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria) {
-  Flusso b(f);
   *memoria = 0;
+  if (TabellaEccessiva(f)) return std::string(kTabellaJpeg);
+  // The walk again, now to count what the scans hold.
+  Flusso b(f);
   // The library takes any run of 0xFF before a marker, the first one too.
   if (b.Prossimo() != 0xFF) return std::nullopt;
   int c;
@@ -154,10 +182,6 @@ std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria) {
     }
     const int lunga = Due(b);
     if (lunga < 2) return std::nullopt;
-    if (c == 0xC4) {
-      if (!TabelleValide(b, lunga - 2)) return kTabellaJpeg;
-      continue;
-    }
     if (c != 0xDA || !q.visto) {
       if (!b.Salta(lunga - 2)) break;
       continue;
