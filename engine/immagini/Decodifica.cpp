@@ -198,7 +198,7 @@ Immagine Decodifica(const File& f) {
   Bilancio bilancio(limite);
   int x = 0, y = 0, c = 0;
   // With an alpha channel the pixels come with it, to see whether any is
-  // transparent; it is dropped below.
+  // transparent; it is dropped below. PNGs row by row where the build can.
   uint8_t* p = nullptr;
   if (const std::optional<EsitoPng> riga = png ? DecodificaPng(f, im.alfa ? 4 : 3) : std::nullopt) {
     p = riga->pixel;

@@ -42,7 +42,6 @@ bool Bilancio::Concedi(uint64_t in_uso_durante) {
     superato_ = true;
     return false;
   }
-  if (in_uso_durante > picco_) picco_ = in_uso_durante;
   return true;
 }
 

@@ -21,7 +21,6 @@ class Bilancio {
 
   bool Superato() const { return superato_; }  // some request was refused for the budget
   bool Esaurito() const { return esaurito_; }  // the system itself refused one
-  uint64_t Picco() const { return picco_; }
 
  private:
   friend void* MemoriaAlloca(size_t n);
@@ -29,7 +28,7 @@ class Bilancio {
   friend void MemoriaLibera(void* p);
   bool Concedi(uint64_t in_uso_durante);
 
-  uint64_t limite_, usati_ = 0, picco_ = 0;
+  uint64_t limite_, usati_ = 0;
   bool superato_ = false, esaurito_ = false;
   Bilancio* prima_;
 };
