@@ -9,6 +9,8 @@ namespace Crypta {
 
 namespace {
 
+const char* const kCorta = "i dati finiscono prima dell'ultimo pixel (è troncato)";
+
 int Due(Flusso& b) {
   const int basso = b.Prossimo(), alto = b.Prossimo();
   return alto < 0 ? -1 : alto << 8 | basso;
@@ -86,10 +88,10 @@ uint64_t Pixel(Flusso& b, int minimo, uint64_t bisogno) {
 
 std::optional<std::string> DifettoGif(const File& f) {
   Flusso b(f);
+  // A file that ends anywhere before its first frame's last pixel is cut.
   if (!b.Salta(6)) return std::nullopt;
   const int larghezza = Due(b), altezza = Due(b), campi = b.Prossimo();
-  if (!b.Salta(2) || campi < 0) return std::nullopt;
-  if (campi & 0x80 && !b.Salta(3 << ((campi & 7) + 1))) return std::nullopt;
+  if (!b.Salta(2) || campi < 0 || (campi & 0x80 && !b.Salta(3 << ((campi & 7) + 1)))) return kCorta;
   for (;;) {
     const int blocco = b.Prossimo();
     if (blocco == 0x21) {
@@ -108,7 +110,7 @@ std::optional<std::string> DifettoGif(const File& f) {
     if (Pixel(b, b.Prossimo(), bisogno) < bisogno) break;
     return std::nullopt;
   }
-  return "i dati finiscono prima dell'ultimo pixel (è troncato)";
+  return kCorta;
 }
 
 }  // namespace Crypta
