@@ -30,7 +30,7 @@ def misure(b, firma, pos, formato, *v):  # rewrites the sizes after a marker
 g = Image.linear_gradient('L').resize((64, 48))
 motivo = Image.merge('RGB', [g, g.transpose(Image.FLIP_LEFT_RIGHT), g.transpose(Image.ROTATE_180)])
 scrivi('png-1x1-80MiB.png', png(1, 1, 8, 2, bytes(80 << 20)))
-scrivi('png-16bit.png', png(2600, 2600, 16, 6, (b'\0' + b'\x80\x80\x60\x60\x40\x40\xff\xff' * 2600) * 2600))
+scrivi('png-16bit.png', png(2800, 2800, 16, 6, (b'\0' + b'\x80\x80\x60\x60\x40\x40\xff\xff' * 2800) * 2800))
 for nome, k in (('jpeg-progressiva.jpg', {'progressive': True}), ('jpeg-base.jpg', {})):
     b = salva(motivo, format='JPEG', **k)
     scrivi(nome, misure(b, b'\xff\xc2' if k else b'\xff\xc0', 5, '>HH', 8192, 16384))
@@ -95,7 +95,7 @@ TEST_F(PrepareOstile, HostilePicturesAreRefusedWithinTheirBoundsAndCompactOnesTa
       // 16-bit RGBA: row by row it fits; whole, the rows and the samples would
       // not, and it is refused before a byte is inflated.
       {"png-16bit.png", kRigaPerRiga ? 0 : 1, kRigaPerRiga ? "" : "a 16 bit per campione",
-       3 * 20 * kMiB + 64 * kMiB},
+       3 * 23 * kMiB + 64 * kMiB},
   };
   for (const Caso& caso : casi) {
     const std::string file = dir / caso.file, uscita = file + ".bmp";
