@@ -50,9 +50,10 @@ class Bit {
 };
 
 // The pixels the frame's codes give, up to `bisogno`, as the library reads
-// them; `bisogno` itself where the library would refuse the data anyway.
+// them, and no more once a code is one the library would refuse: it clears
+// the whole screen before it reads a code, so a broken frame counts short.
 uint64_t Pixel(Flusso& b, int minimo, uint64_t bisogno) {
-  if (minimo < 1 || minimo > 11) return bisogno;
+  if (minimo < 1 || minimo > 11) return 0;
   const int pulisci = 1 << minimo, fine = pulisci + 1;
   std::array<uint32_t, 4096> lunghezza{};
   Bit bit(b);
@@ -69,14 +70,14 @@ uint64_t Pixel(Flusso& b, int minimo, uint64_t bisogno) {
       iniziato = true;
       continue;
     }
-    if (!iniziato || codice > prossimo || (prima < 0 && codice >= pulisci)) return bisogno;
+    if (!iniziato || codice > prossimo || (prima < 0 && codice >= pulisci)) return pixel;
     const auto Lunga = [&](int k) { return k < pulisci ? 1u : lunghezza[size_t(k)]; };
     if (prima >= 0) {
       if (prossimo < 4096) lunghezza[size_t(prossimo)] = Lunga(prima) + 1;
       ++prossimo;
       if ((prossimo & ((1 << ampiezza) - 1)) == 0 && prossimo <= 0x0FFF) ++ampiezza;
     } else if (codice == prossimo) {
-      return bisogno;
+      return pixel;
     }
     pixel += Lunga(codice);
     prima = codice;
