@@ -6,6 +6,7 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Conversione.h"
+#include "Esito.h"
 #include "Segnali.h"
 
 namespace Cli {
@@ -30,6 +31,16 @@ void Capienze(const std::string& path, const Crypta::Conversione& c) {
 }  // namespace
 
 void Prepara(const OpzioniPrepara& o) {
+  // Elsewhere "-" names the standard streams; a carrier is a file to hide in
+  // and a picture is read more than once, so here it names neither.
+  if (o.uscita == "-")
+    ErroreUso(
+        "prepare scrive la bitmap in un file: indicarne il nome con -o FILE (\"-\", lo "
+        "standard output, non è ammesso; un file di nome \"-\" si scrive ./-).");
+  if (o.immagine == "-")
+    ErroreUso(
+        "prepare legge l'immagine da un file: indicarne il nome (\"-\", lo standard "
+        "input, non è ammesso; un file di nome \"-\" si indica come ./-).");
   Crypta::Osservatore osserva;
   osserva.Annullare = [] { return SegnaleRicevuto() != 0; };
   const Crypta::Conversione c = Crypta::Converti(o.immagine, o.uscita, osserva);

@@ -3,10 +3,14 @@
 #include <stb_image.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstring>
 #include <optional>
 
+#include "Controlli.h"
 #include "Crypta.h"
+#include "Memoria.h"
+#include "Png.h"
 
 namespace Crypta {
 
@@ -42,6 +46,9 @@ int Leggi(void* utente, char* dati, int n) {
     l.errore = e;
   }
   if (letti < static_cast<size_t>(n)) l.fine = true;
+  // A file that ends where the library's buffer does gives nothing to its
+  // next read, and the library asks no more: that read went past the end.
+  if (letti == 0) ++l.vuote;
   l.pos += int64_t(letti);
   return static_cast<int>(letti);
 }
@@ -96,117 +103,130 @@ std::string Scartata(const File& f) {
 }
 
 constexpr int64_t kMassimoPixel = int64_t{1} << 27;
+constexpr uint64_t kMiB = uint64_t{1} << 20;
+// What a decode may hold beyond three times its bitmap: the library's
+// tables, a PNG's compressed data, a few lines; the rest of the 64 MiB that
+// prepare promises is the program itself.
+constexpr uint64_t kMargine = 48 * kMiB;
 
-// The file's bytes in order, a block at a time; -1 at the end.
-class Byte {
- public:
-  explicit Byte(const File& f) : f_(f) {}
-  int Prossimo() {
-    if (i_ == n_) {
-      n_ = f_.LeggiA(pos_, blocco_, sizeof blocco_);
-      pos_ += int64_t(n_);
-      i_ = 0;
-      if (n_ == 0) return -1;
-    }
-    return blocco_[i_++];
+std::string MiB(uint64_t byte) {
+  return std::to_string((byte + kMiB / 2) / kMiB) + " MiB";
+}
+
+// A bitmap stored top-down declares a negative height; the library turns
+// it, but tells its header as it is.
+void Raddrizza(const File& f, int* altezza) {
+  uint8_t firma[2] = {};
+  if (*altezza < 0 && *altezza > INT32_MIN && f.LeggiA(0, firma, 2) == 2 &&
+      Formato(firma, 2) == "BMP")
+    *altezza = -*altezza;
+}
+
+std::string FormatoDi(const File& f) {
+  uint8_t inizio[8] = {};
+  return Formato(inizio, f.LeggiA(0, inizio, sizeof inizio));
+}
+
+// The reason the file's own checks give, before the library reads it.
+std::optional<std::string> Difetto(const File& f, uint64_t* memoria) {
+  const std::string formato = FormatoDi(f);
+  // The library takes a JPEG after any run of 0xFF, which no signature shows.
+  if (formato == "JPEG" || formato.empty()) {
+    auto difetto = DifettoJpeg(f, memoria);
+    if (difetto || formato == "JPEG") return difetto;
   }
-
- private:
-  const File& f_;
-  uint8_t blocco_[65536];
-  size_t i_ = 0, n_ = 0;
-  int64_t pos_ = 0;
-};
-
-// stb_image 2.27 writes past its Huffman tables when a JPEG's table segment
-// declares more than 256 codes. Such a file is refused before the library
-// sees it: the segments are walked as the library reads them, each table's
-// counts added up, the coded data between them skipped. Nothing is decoded.
-bool TabellaEccessiva(const File& f) {
-  Byte b(f);
-  // The library takes any run of 0xFF before a marker, the first one too.
-  if (b.Prossimo() != 0xFF) return false;
-  int inizio;
-  do inizio = b.Prossimo();
-  while (inizio == 0xFF);
-  if (inizio != 0xD8) return false;
-  for (;;) {
-    int c = b.Prossimo();
-    if (c < 0) return false;
-    if (c != 0xFF) continue;  // coded data
-    do c = b.Prossimo();
-    while (c == 0xFF);
-    if (c < 0 || c == 0xD9) return false;
-    if (c == 0x00 || c == 0x01 || c == 0xD8 || (c >= 0xD0 && c <= 0xD7)) continue;
-    const int alto = b.Prossimo(), basso = b.Prossimo();
-    if (basso < 0) return false;
-    int resto = (alto << 8 | basso) - 2;
-    if (c != 0xC4) {
-      while (resto-- > 0)
-        if (b.Prossimo() < 0) return false;
-      continue;
-    }
-    while (resto > 0) {
-      b.Prossimo();  // the table's class and number
-      int codici = 0;
-      for (int i = 0; i < 16; ++i) codici += std::max(0, b.Prossimo());
-      if (codici > 256) return true;
-      for (int i = 0; i < codici; ++i) b.Prossimo();
-      resto -= 17 + codici;
-    }
-  }
+  if (formato == "GIF") return DifettoGif(f);
+  if (formato == "PNG") return DifettoPng(f);
+  if (formato == "BMP") return DifettoBmp(f);
+  if (formato.empty()) return DifettoTga(f);
+  return std::nullopt;
 }
 
 }  // namespace
 
 std::optional<Informazioni> Informa(const File& f) {
-  if (TabellaEccessiva(f)) return std::nullopt;
+  // A file the library would write past its own tables for is never handed to it.
+  uint64_t memoria = 0;
+  if (Difetto(f, &memoria) == std::string(kTabellaJpeg)) return std::nullopt;
   Lettore l(f);
   Informazioni i;
   if (stbi_info_from_callbacks(&kLettura, &l, &i.larghezza, &i.altezza, &i.canali) == 0 || l.errore)
     return std::nullopt;
+  Raddrizza(f, &i.altezza);
   return i;
 }
 
 Immagine Decodifica(const File& f) {
-  if (TabellaEccessiva(f))
-    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() +
-            "\": è un file JPEG con una tabella di Huffman non valida.");
+  const std::string nome = "Impossibile leggere l'immagine \"" + f.Nome() + "\": ";
+  uint64_t memoria = 0;
+  // The library would write past its own tables while it reads the header.
+  const auto difetto = Difetto(f, &memoria);
+  if (difetto == std::string(kTabellaJpeg)) Rifiuta(nome + *difetto + ".");
   Lettore l(f);
   Immagine im;
   if (!stbi_info_from_callbacks(&kLettura, &l, &im.larghezza, &im.altezza, &im.canali)) {
     if (l.errore) throw *l.errore;
     // A known signature that the library still refuses: say which kind it is.
-    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": " + Scartata(f) + ".");
+    Rifiuta(nome + Scartata(f) + ".");
   }
+  Raddrizza(f, &im.altezza);
+  const std::string misure = std::to_string(im.larghezza) + " x " + std::to_string(im.altezza);
   // A few bytes may claim any size, and the library would set aside several
   // bytes a pixel before finding out: a bound above any camera's pictures.
   if (int64_t(im.larghezza) * im.altezza > kMassimoPixel)
-    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande: " + std::to_string(im.larghezza) +
-            " x " + std::to_string(im.altezza) + " pixel, oltre i " +
+    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande: " + misure + " pixel, oltre i " +
             std::to_string(kMassimoPixel) + " che prepare accetta.");
-  if (im.larghezza <= 0 || im.altezza <= 0)
-    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": non ha pixel (" +
-            std::to_string(im.larghezza) + " x " + std::to_string(im.altezza) + ").");
+  if (im.larghezza <= 0 || im.altezza <= 0) Rifiuta(nome + "non ha pixel (" + misure + ").");
+  if (difetto) Rifiuta(nome + *difetto + ".");
+  // The decode may hold three times the bitmap it makes, and a margin: a
+  // picture whose decode needs more by its header is refused before it
+  // starts, one whose data swell past it is stopped where they do.
+  const uint64_t pixel = uint64_t(im.larghezza) * uint64_t(im.altezza);
+  const uint64_t limite = 3 * pixel * 3 + kMargine;
+  l = Lettore(f);
+  const bool png = FormatoDi(f) == "PNG" && PngRigaPerRiga();
+  const bool sedici = !png && stbi_is_16_bit_from_callbacks(&kLettura, &l);
+  // The library holds the rows inflated and the samples at 16 bits at once.
+  if (sedici) memoria = 4 * pixel * uint64_t(im.canali) + uint64_t(im.altezza);
+  if (memoria > limite)
+    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande da decodificare: " + misure +
+            " pixel " + (sedici ? "a 16 bit per campione " : "") + "richiedono circa " +
+            MiB(memoria) + " di memoria, oltre i " + MiB(limite) +
+            " concessi a una bitmap di queste misure.");
   im.alfa = im.canali == 2 || im.canali == 4;
   l = Lettore(f);
+  Bilancio bilancio(limite);
   int x = 0, y = 0, c = 0;
   // With an alpha channel the pixels come with it, to see whether any is
-  // transparent; it is dropped below.
-  uint8_t* p = stbi_load_from_callbacks(&kLettura, &l, &x, &y, &c, im.alfa ? 4 : 3);
+  // transparent; it is dropped below. PNGs row by row where the build can.
+  uint8_t* p = nullptr;
+  if (const std::optional<EsitoPng> riga = png ? DecodificaPng(f, im.alfa ? 4 : 3) : std::nullopt) {
+    p = riga->pixel;
+    x = im.larghezza;
+    y = im.altezza;
+    if (!p && riga->troncato && !bilancio.Superato())
+      Rifiuta(nome + "il file finisce prima dell'immagine (è troncato).");
+    if (!p && !bilancio.Superato())
+      Rifiuta(nome + "il file è danneggiato o usa una variante non supportata (" + riga->errore +
+              ").");
+  } else {
+    p = stbi_load_from_callbacks(&kLettura, &l, &x, &y, &c, im.alfa ? 4 : 3);
+  }
   if (l.errore) {
     stbi_image_free(p);
     throw *l.errore;
   }
-  if (!p) Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": " + Ragione() + ".");
+  if (!p && bilancio.Superato())
+    Rifiuta(nome + "i suoi dati si espandono oltre quanto dichiara l'intestazione: " + misure +
+            " pixel non giustificano più di " + MiB(limite) + " di memoria.");
+  if (!p && !bilancio.Esaurito() && std::string(stbi_failure_reason()) == "outofmem")
+    Rifiuta(nome + "è troppo grande per essere decodificata.");
+  if (!p) Rifiuta(nome + Ragione() + ".");
   im.rgb = {p, Libera};
   // The library fills what a short file lacks with zeros: a picture that
   // ends before its header says it does is refused, not made up.
-  if (l.vuote > 0)
-    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() +
-            "\": il file finisce prima dell'immagine (è troncato).");
-  if (x != im.larghezza || y != im.altezza)
-    Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() + "\": il file è danneggiato.");
+  if (l.vuote > 0) Rifiuta(nome + "il file finisce prima dell'immagine (è troncato).");
+  if (x != im.larghezza || y != im.altezza) Rifiuta(nome + "il file è danneggiato.");
   if (im.alfa) {
     const size_t pixel = size_t(x) * size_t(y);
     for (size_t i = 0; i < pixel; ++i) {

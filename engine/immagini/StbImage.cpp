@@ -2,11 +2,17 @@
 // names on Windows, so that the library's own file calls, if ever used, take
 // the paths the rest of the program takes. Only the formats pictures come in
 // (JPEG, PNG, GIF, BMP, TGA): the library is not hardened against hostile
-// files, and each decoder left out is one less to trust.
+// files, and each decoder left out is one less to trust. Its memory comes
+// from the decode's budget (Memoria.h).
+#include "Memoria.h"
+
 #define STB_IMAGE_IMPLEMENTATION
 #define STBI_WINDOWS_UTF8
 #define STBI_NO_PSD
 #define STBI_NO_PIC
 #define STBI_NO_HDR
 #define STBI_NO_PNM
+#define STBI_MALLOC(n) Crypta::MemoriaAlloca(n)
+#define STBI_REALLOC(p, n) Crypta::MemoriaRialloca(p, n)
+#define STBI_FREE(p) Crypta::MemoriaLibera(p)
 #include <stb_image.h>
