@@ -80,6 +80,7 @@ void Rivela(const OpzioniRivela& o) {
     ErroreUso("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output).");
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
+  FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
 
@@ -91,7 +92,8 @@ void Rivela(const OpzioniRivela& o) {
                                         : byte;
   Spia spia(d);
   std::optional<Crypta::Decifratore> decifratore;
-  if (o.cifra.cifra) decifratore.emplace(d, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
+  if (o.cifra.cifra)
+    decifratore.emplace(d, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
   Crypta::Destinazione& prima =
       decifratore ? static_cast<Crypta::Destinazione&>(*decifratore) : spia;
   Barra barra("Estraggo");

@@ -21,8 +21,9 @@ namespace {
 
 Crypta::Derivazione Fissa() {
   return [](const Crypta::Testata&) {
-    Crypta::ChiaveFlusso k;
-    k.fill(7);
+    Crypta::Segreto k(Crypta::kChiaveFlusso);
+    k.Ridimensiona(Crypta::kChiaveFlusso);
+    std::memset(k.Dati(), 7, k.Lunghezza());
     return k;
   };
 }
