@@ -241,6 +241,25 @@ TEST(FlussoCifrato, HeadersOutOfBoundsAreRefusedWithTheirReason) {
   EXPECT_EQ(perche, "i dati nascosti non sono cifrati con --encrypt");
 }
 
+// The buffer that secrets travel in: a move leaves nothing behind, the
+// capacity is never passed, bytes that leave the end are wiped.
+TEST(Segreto, MovesWithoutCopiesAndKeepsItsBounds) {
+  Crypta::Segreto a(8);
+  EXPECT_TRUE(a.Aggiungi("segreto", 7));
+  EXPECT_FALSE(a.Aggiungi("xy", 2));
+  EXPECT_EQ(a.Lunghezza(), 7u);
+  const uint8_t* dove = a.Dati();
+  Crypta::Segreto b = std::move(a);
+  EXPECT_EQ(b.Dati(), dove);
+  EXPECT_EQ(a.Dati(), nullptr);
+  EXPECT_EQ(a.Lunghezza(), 0u);
+  EXPECT_TRUE(b.Uguale(Crypta::Segreto("segreto", 7)));
+  EXPECT_FALSE(b.Uguale(Crypta::Segreto("segretO", 7)));
+  b.Ridimensiona(3);  // what is left past the end is read within the capacity
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.Dati()), 8),
+            std::string("seg\0\0\0\0\0", 8));
+}
+
 }  // namespace
 }  // namespace prova
 
