@@ -100,7 +100,8 @@ Crypta::Segreto Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStan
     const Crypta::File f = Crypta::File::ApriFlusso(o.file);
     if (datiDaStandardInput && f.StessoFile(StandardInput()))
       ErroreUso("Il file della passphrase \"" + o.file +
-                "\" è lo standard input, che porta già i dati da nascondere.");
+                "\" è lo standard input, che porta già i dati " +
+                (conferma ? "da nascondere." : "cifrati."));
     p = ContenutoDi(f, kMassimoPassphrase, "della passphrase \"" + o.file + "\"");
   } else if (datiDaStandardInput) {
     ErroreUso("Con i dati dallo standard input la passphrase si indica con --passphrase-file F.");

@@ -208,6 +208,9 @@ TEST_F(Cifrata, ThePassphraseNeverComesFromTheCommandLine) {
       {{"reveal", c, "-t", "--encrypt"},
        "Indicare la passphrase con --passphrase-file F, oppure digitarla a un terminale (mai "
        "sulla riga di comando)."},
+      {{"decrypt", "-", "-", "--passphrase-file", "/dev/stdin"},
+       "Il file della passphrase \"/dev/stdin\" è lo standard input, che porta già i dati "
+       "cifrati."},
       {{"reveal", c, "-t", "--encrypt", "--key-file", "/dev/stdin", "--passphrase-file",
         "/dev/fd/0"},
        "--key-file e --passphrase-file indicano lo stesso file (\"/dev/stdin\" e \"/dev/fd/0\"): "
