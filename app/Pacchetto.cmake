@@ -41,3 +41,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 include(CPack)
+# The package promises both programs, the command line's manual and its
+# completion: a build folder without tavelin-cli cannot make it.
+if(NOT TARGET tavelin-cli OR NOT TARGET tavelin)
+  file(WRITE ${CMAKE_BINARY_DIR}/CPackConfig.cmake
+       "message(FATAL_ERROR \"Il pacchetto di Tavelin contiene la finestra e tavelin-cli: questa "
+       "cartella di compilazione non li ha entrambi. Compilare tutto (bash scripts/test.sh, "
+       "oppure cmake con -DTAVELIN_GUI=ON -DTAVELIN_CLI=ON) e poi eseguire cpack.\")\n")
+endif()

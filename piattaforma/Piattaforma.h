@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <functional>
 #include <optional>
 
 class QWidget;
@@ -31,6 +32,28 @@ class Piattaforma {
 
   // Lets the pending window events run (repaints, the progress figure).
   virtual void DoEvents() = 0;
+
+  // A question in a box titled "Tavelin", Yes and No, Yes the default
+  // button; true for Yes.
+  virtual bool Domanda(QWidget* padre, const QString& testo) = 0;
+
+  // A save dialog titled `titolo`, preset to the path `proposto`; the chosen
+  // path, or nothing on Cancel. It never asks to replace a file: the caller
+  // refuses an existing one.
+  virtual std::optional<QString> SalvaFile(QWidget* padre, const QString& titolo,
+                                           const QString& proposto, const QString& filtro) = 0;
+
+  // The passphrase dialog, titled "Tavelin", whose fields never echo: one
+  // field, or with `conferma` a second one to repeat it. What was typed, or
+  // nothing on Cancel.
+  struct Frase {
+    QString passphrase, ripetuta;
+  };
+  virtual std::optional<Frase> ChiediPassphrase(QWidget* padre, bool conferma) = 0;
+
+  // Runs `lavoro` away from the window's thread while its events go on (the
+  // window repaints), and returns when it is done, rethrowing what it threw.
+  virtual void Attendi(const std::function<void()>& lavoro) = 0;
 
   // The seam in use: the one installed last, else the desktop's own.
   static Piattaforma& Attuale();

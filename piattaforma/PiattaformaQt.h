@@ -15,6 +15,11 @@ class PiattaformaQt : public Piattaforma {
   void Messaggio(QWidget* padre, const QString& testo) override;
   bool ApriIndirizzo(const QUrl& indirizzo) override;
   void DoEvents() override;
+  bool Domanda(QWidget* padre, const QString& testo) override;
+  std::optional<QString> SalvaFile(QWidget* padre, const QString& titolo, const QString& proposto,
+                                   const QString& filtro) override;
+  std::optional<Frase> ChiediPassphrase(QWidget* padre, bool conferma) override;
+  void Attendi(const std::function<void()>& lavoro) override;
 
   // The dialogs as they are about to be shown; apart so that tests can look
   // at them without waiting on them.

@@ -83,6 +83,20 @@ int64_t LunghezzaCifrata(int64_t chiaro, int esponente) {
   return int64_t(kTestata) + chiaro + pezzi * int64_t(kSigillo);
 }
 
+int64_t ChiaroMassimo(int64_t cifrato, int esponente) {
+  if (cifrato < LunghezzaCifrata(0, esponente)) return -1;
+  // The length grows with the plaintext, one byte or a seal at a time.
+  int64_t basso = 0, alto = cifrato;
+  while (basso < alto) {
+    const int64_t medio = basso + (alto - basso + 1) / 2;
+    if (LunghezzaCifrata(medio, esponente) <= cifrato)
+      basso = medio;
+    else
+      alto = medio - 1;
+  }
+  return basso;
+}
+
 // The cipher pulls the plaintext a chunk at a time and pushes it into the
 // sealer, which answers each chunk once the next one (or the end) is there.
 Cifratore::Cifratore(const Derivazione& deriva, int64_t chiaro,

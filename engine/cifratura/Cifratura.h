@@ -61,6 +61,9 @@ std::optional<Testata> LeggiTestata(const uint8_t* p, size_t n, std::string& per
 
 // The ciphertext's length for `chiaro` bytes of plaintext.
 int64_t LunghezzaCifrata(int64_t chiaro, int esponente = Parametri{}.esponente);
+// The most plaintext whose ciphertext takes at most `cifrato` bytes; -1 when
+// not even an empty payload fits.
+int64_t ChiaroMassimo(int64_t cifrato, int esponente = Parametri{}.esponente);
 
 constexpr size_t kChiaveFlusso = 32;
 // Turns a header's parameters and salt into the stream's key, in a Segreto

@@ -63,8 +63,7 @@ void ScriviPixel(const Immagine& im, const File& uscita, size_t riga, const Osse
 
 }  // namespace
 
-Conversione Converti(const std::string& immagine, const std::string& uscita,
-                     const Osservatore& o) {
+Conversione Converti(const std::string& immagine, const std::string& uscita, const Osservatore& o) {
   // Before the decoding, which may take a while: the result never replaces a file.
   if (File::Esiste(uscita)) ErroreFile(uscita, "creare", EEXIST);
   const File ingresso = File::Apri(immagine, File::Modo::Lettura);

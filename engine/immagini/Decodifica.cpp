@@ -163,8 +163,7 @@ std::optional<Informazioni> Informa(const File& f) {
   if (TabellaEccessiva(f)) return std::nullopt;
   Lettore l(f);
   Informazioni i;
-  if (stbi_info_from_callbacks(&kLettura, &l, &i.larghezza, &i.altezza, &i.canali) == 0 ||
-      l.errore)
+  if (stbi_info_from_callbacks(&kLettura, &l, &i.larghezza, &i.altezza, &i.canali) == 0 || l.errore)
     return std::nullopt;
   return i;
 }

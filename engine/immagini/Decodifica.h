@@ -30,7 +30,9 @@ struct Informazioni {
 
 // The header of a picture the library recognises, or nothing.
 std::optional<Informazioni> Informa(const File& f);
-inline bool Leggibile(const File& f) { return Informa(f).has_value(); }
+inline bool Leggibile(const File& f) {
+  return Informa(f).has_value();
+}
 
 // Decodes the file, the first frame of an animation. A file the library
 // cannot read is refused (Errore of kind Rifiutata) with the reason.

@@ -10,9 +10,9 @@
 namespace Crypta {
 
 struct Diagnosi {
-  std::string perche;         // the sentence that follows "Formato file non valido"
-  bool convertibile = false;  // the converter reads the picture
-  std::string formato;        // "JPEG", "PNG", "GIF", "TGA", "BMP", ... or empty
+  std::string perche;              // the sentence that follows "Formato file non valido"
+  bool convertibile = false;       // the converter reads the picture
+  std::string formato;             // "JPEG", "PNG", "GIF", "TGA", "BMP", ... or empty
   int larghezza = 0, altezza = 0;  // the picture's size, when it is convertible
 };
 

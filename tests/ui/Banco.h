@@ -19,6 +19,13 @@ inline QString Q(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The first line of each message: a refusal gives its reason on the next.
+inline QStringList PrimeRighe(const QStringList& messaggi) {
+  QStringList prime;
+  for (const QString& m : messaggi) prime << m.section(QStringLiteral("\r\n"), 0, 0);
+  return prime;
+}
+
 inline prova::Bitmap ConPixel(size_t pixel) {
   prova::Bitmap b;
   b.pixel = pixel;

@@ -34,3 +34,33 @@ void PiattaformaProva::DoEvents() {
   ++Eventi;
   if (AlDoEvents) AlDoEvents();
 }
+
+bool PiattaformaProva::Domanda(QWidget*, const QString& testo) {
+  Domande << testo;
+  if (RisposteDomanda.empty()) return false;
+  const bool si = RisposteDomanda.front();
+  RisposteDomanda.pop_front();
+  return si;
+}
+
+std::optional<QString> PiattaformaProva::SalvaFile(QWidget*, const QString& titolo,
+                                                   const QString& proposto, const QString&) {
+  Salvataggi.push_back({titolo, proposto});
+  if (RisposteSalva.empty()) return std::nullopt;
+  const std::optional<QString> r = RisposteSalva.front();
+  RisposteSalva.pop_front();
+  return r;
+}
+
+std::optional<Piattaforma::Frase> PiattaformaProva::ChiediPassphrase(QWidget*, bool conferma) {
+  Frasi.push_back(conferma);
+  if (RisposteFrase.empty()) return std::nullopt;
+  const std::optional<Frase> r = RisposteFrase.front();
+  RisposteFrase.pop_front();
+  return r;
+}
+
+void PiattaformaProva::Attendi(const std::function<void()>& lavoro) {
+  ++Attese;
+  lavoro();
+}

@@ -42,10 +42,28 @@ class PiattaformaProva : public Piattaforma {
   std::function<void(const QString&)> AlMessaggio;
   std::function<void()> AlDoEvents;
 
+  // Answers to the questions (empty: No), to the save dialogs and to the
+  // passphrase dialogs (empty or nullopt: Cancel); what each was shown.
+  std::deque<bool> RisposteDomanda;
+  std::deque<std::optional<QString>> RisposteSalva;
+  std::deque<std::optional<Frase>> RisposteFrase;
+  QStringList Domande;
+  struct Salvataggio {
+    QString Titolo, Proposto;
+  };
+  std::vector<Salvataggio> Salvataggi;
+  std::vector<bool> Frasi;  // each passphrase dialog: true when it asked twice
+  int Attese = 0;           // work run through Attendi
+
   std::optional<QString> ApriFile(QWidget* padre, const QString& filtro, int indice) override;
   void Messaggio(QWidget* padre, const QString& testo) override;
   bool ApriIndirizzo(const QUrl& indirizzo) override;
   void DoEvents() override;
+  bool Domanda(QWidget* padre, const QString& testo) override;
+  std::optional<QString> SalvaFile(QWidget* padre, const QString& titolo, const QString& proposto,
+                                   const QString& filtro) override;
+  std::optional<Frase> ChiediPassphrase(QWidget* padre, bool conferma) override;
+  void Attendi(const std::function<void()>& lavoro) override;
 
  private:
   Piattaforma* precedente_;

@@ -134,7 +134,10 @@ class TestAvvio : public QObject {
         voci[r.section(QLatin1Char('='), 0, 0)] = r.section(QLatin1Char('='), 1);
     QCOMPARE(voci["Type"], QStringLiteral("Application"));
     QCOMPARE(voci["Name"], QStringLiteral("Tavelin"));
-    QCOMPARE(voci["Exec"], QStringLiteral("tavelin"));
+    // A file manager's "Open with" hands over one file, of the kinds read.
+    QCOMPARE(voci["Exec"], QStringLiteral("tavelin %f"));
+    for (const char* tipo : {"image/bmp", "image/png", "image/jpeg", "image/gif", "image/x-tga"})
+      QVERIFY2(voci["MimeType"].split(QLatin1Char(';')).contains(QLatin1String(tipo)), tipo);
     QCOMPARE(voci["Icon"], QStringLiteral("tavelin"));
     QVERIFY(voci["Comment"].contains(QStringLiteral("immagine Bitmap")));
   }

@@ -41,9 +41,15 @@ class TestTabCrypt : public Banco {
     Opzione("Option4")->click();
     ScegliFile(Carico("carico.da", 5));
     QCOMPARE(seam_->Dialoghi.size(), std::size_t(2));
-    QCOMPARE(seam_->Dialoghi[0].Filtro,
-             QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"));
-    QCOMPARE(seam_->Dialoghi[0].Indice, 2);
+    // Every picture the converter reads first and preselected, then the
+    // design's two entries.
+    QVERIFY(seam_->Dialoghi[0].Filtro.startsWith(QStringLiteral("Tutte le immagini (")));
+    QVERIFY(seam_->Dialoghi[0].Filtro.endsWith(
+        QStringLiteral("|Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp")));
+    for (const char* tipo : {"*.bmp", "*.png", "*.jpg", "*.jpeg", "*.gif", "*.tga"})
+      QVERIFY2(seam_->Dialoghi[0].Filtro.section(QLatin1Char('|'), 1, 1).split(';').contains(tipo),
+               tipo);
+    QCOMPARE(seam_->Dialoghi[0].Indice, 1);
     QCOMPARE(seam_->Dialoghi[1].Filtro, QStringLiteral("Tutti i file (*.*)|*.*"));
     QCOMPARE(seam_->Dialoghi[1].Indice, 1);
     QCOMPARE(seam_->Inattesi, 0);

@@ -88,7 +88,7 @@ class TestTrascina : public Banco {
     const std::string testo = *dir_ / "note.txt";
     prova::Scrivi(testo, prova::Byte{'c', 'i', 'a', 'o'});
     QVERIFY(LasciaFile(Casella("TxtDirCrypt"), testo));
-    QCOMPARE(seam_->Messaggi, QStringList({"Formato file non valido"}));
+    QCOMPARE(PrimeRighe(seam_->Messaggi), QStringList({"Formato file non valido"}));
     QCOMPARE(Casella("TxtDirCrypt")->text(), Q(testo));
     QCOMPARE(Pannello(), QStringList(15, QString()));
     QCOMPARE(Abilitati(), QStringLiteral("0000"));

@@ -1,6 +1,7 @@
 // Creation and placement of the window's controls.
 #include "Disegno.h"
 
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -62,6 +63,13 @@ QRadioButton* Opzione(QWidget* padre, const char* nome, const char* testo, const
   auto* o = new QRadioButton(QString::fromUtf8(testo), padre);
   Posa(o, nome, t, f, tab);
   return o;
+}
+
+QCheckBox* Spunta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+                  const QFont& f, int tab) {
+  auto* c = new QCheckBox(QString::fromUtf8(testo), padre);
+  Posa(c, nome, t, f, tab);
+  return c;
 }
 
 QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Twips& t,

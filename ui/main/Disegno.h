@@ -8,6 +8,7 @@
 
 class CasellaMultiriga;
 class CasellaPercorso;
+class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -40,6 +41,8 @@ QPushButton* Pulsante(QWidget* padre, const char* nome, const char* testo, const
                       const QFont& f, int tab);
 QRadioButton* Opzione(QWidget* padre, const char* nome, const char* testo, const Twips& t,
                       const QFont& f, int tab);
+QCheckBox* Spunta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+                  const QFont& f, int tab);
 QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Twips& t,
                    const QFont& f, int tab);
 QLineEdit* Casella(QWidget* padre, const char* nome, const char* testo, const Twips& t,

@@ -16,4 +16,12 @@ QString PercorsoUscita(const QString& cartella, const QString& nome);
 // a number outside 16 bits, gives 0, which the engine refuses.
 int16_t Bit(const QString& testo);
 
+// The folder an extracted file goes to unless the user says otherwise: the
+// program's own folder where the user may write there (a portable copy),
+// else the home folder. Always the home folder for a program that lies
+// among the system's programs (/usr, /opt, /app, the Windows programs
+// folder), whoever runs it: nothing is written there behind the package's back.
+QString CartellaPredefinita(const QString& programma, const QString& casa);
+QString CartellaPredefinita();
+
 }  // namespace Estrazione

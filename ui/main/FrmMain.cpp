@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <algorithm>
 #include <utility>
@@ -13,6 +14,7 @@
 #include "Avvio.h"
 #include "Disegno.h"
 #include "PannelloInfo.h"
+#include "RigaStato.h"
 #include "TabCrypt.h"
 #include "TabDeCrypt.h"
 
@@ -54,6 +56,15 @@ void FrmMain::Disponi() {
     decrypt_->setVisible(scheda == 1);
   });
 
+  // The status line takes the tab strip's free row, right of the last tab
+  // to the window's right edge.
+  LblStato = new RigaStato(this);
+  const QRect schede = SSTab1->geometry();
+  const QSize barra = SSTab1->tabBar()->sizeHint();
+  const int sinistra = schede.left() + barra.width() + 6;
+  LblStato->setGeometry(sinistra, schede.top(), width() - sinistra - 4, barra.height());
+  LblStato->raise();
+
   // Beyond the right edge of the window, so never seen; it is first in the
   // tab order and so holds the focus when the window opens.
   CmdEsci = Disegno::Pulsante(this, "CmdEsci", "Esci", {8760, 6720, 1695, 615},
@@ -71,6 +82,13 @@ void FrmMain::Collega() {
   // The reveal bit count is usable exactly while the reveal tab has a carrier.
   connect(decrypt_, &TabDeCrypt::CarrierScelto, pannello_, &PannelloInfo::AbilitaBt);
   connect(pannello_, &PannelloInfo::BitDeCrypt, decrypt_, &TabDeCrypt::ImpostaBit);
+  connect(crypt_, &TabCrypt::Stato, LblStato, &RigaStato::Mostra);
+  connect(decrypt_, &TabDeCrypt::Stato, LblStato, &RigaStato::Mostra);
+}
+
+void FrmMain::Apri(const QString& file) {
+  SSTab1->setCurrentIndex(0);
+  crypt_->Apri(file);
 }
 
 void FrmMain::AssegnaLbl(const QString& Path, int16_t Nbit) {

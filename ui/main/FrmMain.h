@@ -9,6 +9,7 @@
 #include <cstdint>
 
 class PannelloInfo;
+class RigaStato;
 class QPushButton;
 class QTabWidget;
 class TabCrypt;
@@ -25,6 +26,9 @@ class FrmMain : public QWidget {
   void AssegnaLbl(const QString& Path, int16_t Nbit);
   // Text mode on the "Crypt" tab: the payload is the typed string.
   void Option3_Click();
+  // A file given to the program: opened on the "Crypt" tab as "&Apri..."
+  // would open it.
+  void Apri(const QString& file);
 
  protected:
   void closeEvent(QCloseEvent* evento) override;
@@ -40,4 +44,5 @@ class FrmMain : public QWidget {
   TabCrypt* crypt_ = nullptr;
   PannelloInfo* pannello_ = nullptr;
   TabDeCrypt* decrypt_ = nullptr;
+  RigaStato* LblStato = nullptr;
 };

@@ -8,9 +8,11 @@
 
 #include "Codici.h"
 #include "Crypta.h"
-#include "Operazioni.h"
+#include "Diagnosi.h"
 #include "Disegno.h"
 #include "Estrazione.h"
+#include "File.h"
+#include "Operazioni.h"
 #include "Piattaforma.h"
 
 using Disegno::Carattere;
@@ -43,6 +45,15 @@ constexpr Riga Tabella[] = {
     {11, "Colori usati", {120, 3240, 1455, 225}, {1920, 3240, 1005, 225}},
     {12, "Colori importanti", {120, 3480, 1455, 225}, {1920, 3480, 1005, 225}},
 };
+
+// Why the file at `path` is no carrier, in one sentence.
+QString Perche(const QString& path, int16_t Nbit) {
+  const std::string p = Codici::Percorso(path);
+  const Crypta::Analisi a = Crypta::Analizza(p, Nbit);
+  if (a.esito == Crypta::Analisi::Esito::Illeggibile)
+    return QString::fromUtf8(Crypta::MessaggioErrore(p, "aprire", a.errore).c_str());
+  return QString::fromUtf8(Crypta::Diagnostica(p, a).perche.c_str());
+}
 
 // The value labels are told from the caption labels by a single-line border.
 void Valore(QLabel* l) {
@@ -116,7 +127,7 @@ void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
     // the emptying did.
     Svuota();
     emit Capienza(0);
-    Avvisa(QStringLiteral("Formato file non valido"));
+    Avvisa(QStringLiteral("Formato file non valido\r\n") + Perche(Path, Nbit));
     return;
   }
   const Crypta::Intestazione& h = Crypta::BmpHeader;
@@ -133,8 +144,8 @@ void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
   const std::string ostacolo = Crypta::Ostacolo(h);
   emit Capienza(h.BytesUtilizzabili > 0 && ostacolo.empty() ? h.BytesUtilizzabili : 0);
   if (!ostacolo.empty())
-    Avvisa(QStringLiteral("La bitmap non può accogliere dati: ") + QString::fromStdString(ostacolo) +
-           QStringLiteral("."));
+    Avvisa(QStringLiteral("La bitmap non può accogliere dati: ") +
+           QString::fromStdString(ostacolo) + QStringLiteral("."));
   else if (!(h.BytesUtilizzabili > 0))
     Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
 }

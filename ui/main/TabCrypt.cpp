@@ -4,6 +4,7 @@
 // the logo link.
 #include "TabCrypt.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,13 +12,17 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "Avvertimenti.h"
 #include "Avvio.h"
 #include "CasellaMultiriga.h"
+#include "Cifratura.h"
+#include "Codici.h"
 #include "Crypta.h"
 #include "Disegno.h"
 #include "Identita.h"
 #include "Immagine.h"
 #include "Piattaforma.h"
+#include "RigaStato.h"
 
 using Disegno::Carattere;
 
@@ -47,6 +52,11 @@ TabCrypt::TabCrypt(QWidget* parent) : QGroupBox(parent) {
   connect(TxtSelFile, &CasellaPercorso::FileLasciato, this, &TabCrypt::TxtSelFile_Drop);
   connect(CmdCrypt, &QPushButton::clicked, this, &TabCrypt::CmdCrypt_Click);
   connect(Image1, &Immagine::Click, this, &TabCrypt::Image1_Click);
+  connect(ChkPassphrase, &QCheckBox::toggled, this, [this] {
+    MostraCapienza();
+    Avvisi();
+  });
+  connect(TxtKey, &QLineEdit::textChanged, this, &TabCrypt::Avvisi);
 }
 
 void TabCrypt::Disponi() {
@@ -94,24 +104,65 @@ void TabCrypt::Disponi() {
   CmdCrypt->setEnabled(false);
   TxtPerc2 = Disegno::Casella(this, "TxtPerc2", "", {2400, 5520, 975, 495},
                               Carattere("MS Sans Serif", 12), 68);
+  // In the free strip below "&Crypt"; after the design's controls in the
+  // tab order.
+  ChkPassphrase = Disegno::Spunta(this, "ChkPassphrase", "Proteggi con &passphrase",
+                                  {480, 6060, 3135, 255}, sans, 76);
+  ChkPassphrase->setEnabled(false);
+  if (!Crypta::CifraturaDisponibile())
+    ChkPassphrase->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
 }
 
 void TabCrypt::StatoCrypt(double capienza) {
   const bool pronto = capienza > 0;
   capienza_ = pronto ? capienza : 0;
+  MostraCapienza();
+  Frame1->setEnabled(pronto);
+  ChkPassphrase->setEnabled(pronto && Crypta::CifraturaDisponibile());
+  TxtKey->setEnabled(pronto);
+  CmdCrypt->setEnabled(pronto);
+  Label3->setEnabled(pronto);
+  avvisoImmagine_.clear();
   if (pronto) {
+    // The whole capacity: the hidden bits show as much over any part of it.
+    const std::string carrier = Codici::Percorso(TxtDirCrypt->text());
+    const Crypta::Analisi a = Crypta::Analizza(carrier, nbit_);
+    if (const std::optional<std::string> avviso =
+            Crypta::AvvisoImmagine(carrier, a, nbit_, int64_t(capienza) + 4))
+      avvisoImmagine_ = QString::fromStdString(*avviso);
+    Avvisi();
+  }
+}
+
+double TabCrypt::Utile() const {
+  if (!ChkPassphrase->isChecked()) return capienza_;
+  return double(std::max<int64_t>(0, Crypta::ChiaroMassimo(int64_t(capienza_))));
+}
+
+void TabCrypt::MostraCapienza() {
+  if (capienza_ > 0) {
     // Above the cap the box still stops at the figure the caption shows: a
     // longer string would not fit anyway where it counts, at the hide.
-    const double figura = std::min(capienza, kMassimoStringa);
+    const double figura = std::min(Utile(), kMassimoStringa);
     Option3->setText(Didascalia(figura));
     TxtString->setMaxLength(static_cast<int>(figura));
   } else {
     Option3->setText(kSenzaFigura);
   }
-  Frame1->setEnabled(pronto);
-  TxtKey->setEnabled(pronto);
-  CmdCrypt->setEnabled(pronto);
-  Label3->setEnabled(pronto);
+}
+
+void TabCrypt::Avvisi() {
+  if (!(capienza_ > 0)) return;
+  QStringList avvisi;
+  const std::optional<std::string> codici = Codici::DaTesto(TxtKey->text());
+  if (codici)
+    if (const std::optional<std::string> a =
+            Crypta::AvvisoChiave(*codici, ChkPassphrase->isChecked()))
+      avvisi << QString::fromStdString(*a);
+  if (!avvisoImmagine_.isEmpty()) avvisi << avvisoImmagine_;
+  // A warning that no longer applies goes from the line.
+  emit Stato(avvisi.isEmpty() ? QString()
+                              : QStringLiteral("Attenzione: ") + avvisi.join(QLatin1Char(' ')));
 }
 
 void TabCrypt::Azzera() {
@@ -121,10 +172,20 @@ void TabCrypt::Azzera() {
 }
 
 void TabCrypt::CmdDirCrypt_Click() {
+  // Every picture the converter reads comes first and is preselected; the
+  // design's entries follow.
   ScegliCarrier([this] {
     return Piattaforma::Attuale().ApriFile(
-        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+        window(),
+        QStringLiteral("Tutte le immagini (*.bmp;*.dib;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga)|"
+                       "*.bmp;*.dib;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga|"
+                       "Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"),
+        1);
   });
+}
+
+void TabCrypt::Apri(const QString& file) {
+  ScegliCarrier([&file] { return std::make_optional(file); });
 }
 
 void TabCrypt::TxtDirCrypt_Drop(const QString& file) {
@@ -137,7 +198,9 @@ void TabCrypt::ScegliCarrier(const SceltaFile& scelta) {
   TxtDirCrypt->setText(QString());
   const std::optional<QString> scelto = scelta();
   if (!scelto) return;
-  TxtDirCrypt->setText(*scelto);
+  const std::optional<QString> carrier = Converti(*scelto);
+  if (!carrier) return;
+  TxtDirCrypt->setText(*carrier);
 }
 
 void TabCrypt::Option3_Click() {
@@ -171,9 +234,14 @@ void TabCrypt::ScegliFile(const SceltaFile& scelta) {
   TxtSelFile->setText(QString());
   const std::optional<QString> scelto = scelta();
   if (!scelto) return;
-  // The file's name counts although the hide does not store it.
+  // The file's name counts although the hide does not store it; with the
+  // passphrase, the file as it will be stored, encrypted.
   const std::optional<Misura> misura = MisuraFile(*scelto);
-  if (!misura || !(double(misura->Spazio) < capienza_)) {
+  const double cifratura =
+      misura && ChkPassphrase->isChecked()
+          ? double(Crypta::LunghezzaCifrata(misura->Dimensione) - misura->Dimensione)
+          : 0;
+  if (!misura || !(double(misura->Spazio) + cifratura < capienza_)) {
     Avvisa(TroppoGrande);
     CmdCrypt->setEnabled(false);
     return;

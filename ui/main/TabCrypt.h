@@ -3,18 +3,22 @@
 // progress figure. The info panel and the hide bit count sit in this frame
 // too but are the panel's own: the tab tells it the carrier path and hears
 // back the carrier's capacity, the bit count and when to start over.
-// TabCrypt.cpp holds the choices, TabCryptNascondi.cpp the hide.
+// TabCrypt.cpp holds the choices, TabCryptImmagine.cpp the carrier made from
+// a picture, TabCryptNascondi.cpp the hide.
 #pragma once
 
 #include <QGroupBox>
 #include <QString>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "CasellaPercorso.h"
+#include "Segreto.h"
 
 class CasellaMultiriga;
 class Immagine;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -36,10 +40,14 @@ class TabCrypt : public QGroupBox {
   void Azzera();
   // The bit count the hide uses, as its selector shows it.
   void ImpostaBit(int16_t nbit) { nbit_ = nbit; }
+  // A file given to the program to open: chosen as "&Apri..." would.
+  void Apri(const QString& file);
 
  signals:
   // The carrier path has changed: a new carrier, or none when empty.
   void Carrier(const QString& path);
+  // What the status line should say.
+  void Stato(const QString& testo);
 
  private:
   // A file to hide as the carrier must take it: its size, and the room it
@@ -63,10 +71,20 @@ class TabCrypt : public QGroupBox {
   // What a carrier choice and a file choice do, by dialog or by drop.
   void ScegliCarrier(const SceltaFile& scelta);
   void ScegliFile(const SceltaFile& scelta);
+  // A chosen file that cannot take a hide but is a picture the converter
+  // reads: the offer of a carrier copy. The path to use, nothing to stop.
+  std::optional<QString> Converti(const QString& file);
+  // The payload bytes the carrier takes: the design's figure, less what
+  // the encryption adds when the passphrase is on.
+  double Utile() const;
+  void MostraCapienza();
+  // The warnings that apply to the carrier, key and protection as they are.
+  void Avvisi();
   void CmdCrypt_Click();
   void Image1_Click();
   // Runs the hide; nothing when it is done, else the message for the user.
-  std::optional<QString> Nascondi();
+  // With a passphrase, the payload goes encrypted; the passphrase is spent.
+  std::optional<QString> Nascondi(std::optional<Crypta::Segreto>& frase);
   void Avvisa(const QString& testo);
 
   CasellaPercorso* TxtDirCrypt = nullptr;
@@ -82,9 +100,13 @@ class TabCrypt : public QGroupBox {
   QLineEdit* TxtKey = nullptr;
   QPushButton* CmdCrypt = nullptr;
   QLineEdit* TxtPerc2 = nullptr;
+  QCheckBox* ChkPassphrase = nullptr;
 
   // Payload bytes the carrier takes, as last analysed; 0 without a carrier
   // ready for data.
   double capienza_ = 0;
   int16_t nbit_ = 1;  // the hide selector starts at 1 bit
+  // The picture's warning for the carrier as analysed, kept while the key
+  // changes: reading the picture again at every keystroke would be slow.
+  QString avvisoImmagine_;
 };

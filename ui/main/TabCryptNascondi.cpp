@@ -2,19 +2,27 @@
 // pressed, the engine's hide called with the window disabled and an observer
 // of this tab's own, and any failure told in one message once the window
 // takes input again.
+#include <QCheckBox>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <limits>
+#include <memory>
 #include <new>
 #include <system_error>
 
 #include "CasellaMultiriga.h"
+#include "Cifratura.h"
 #include "Codici.h"
 #include "Crypta.h"
+#include "File.h"
+#include "Frase.h"
 #include "Operazioni.h"
 #include "Piattaforma.h"
+#include "RigaStato.h"
 #include "TabCrypt.h"
 
 namespace {
@@ -33,6 +41,28 @@ class Disabilitata {
  private:
   QWidget* w_;
 };
+
+// What a payload of `n` bytes takes in the carrier: itself, or its ciphertext.
+int64_t Occupa(int64_t n, bool cifrato) {
+  return cifrato ? Crypta::LunghezzaCifrata(n) : n;
+}
+
+// The plaintext in order for the cipher: the string's codes, or the file
+// read from its start.
+std::function<void(uint8_t*, size_t)> Lettore(bool testo, const std::string& dati) {
+  if (testo)
+    return [&dati, pos = size_t{0}](uint8_t* dest, size_t n) mutable {
+      std::copy_n(dati.data() + pos, n, dest);
+      pos += n;
+    };
+  auto file = std::make_shared<Crypta::File>(Crypta::File::Apri(dati, Crypta::File::Modo::Lettura));
+  return [file, pos = int64_t{0}](uint8_t* dest, size_t n) mutable {
+    if (file->LeggiA(pos, dest, n) != n)
+      throw Crypta::Errore("Il file \"" + file->Nome() + "\" si è accorciato durante l'operazione.",
+                           Crypta::Genere::File);
+    pos += int64_t(n);
+  };
+}
 
 QString NonAmmesso(const QString& dove, const QString& carattere) {
   return dove + QStringLiteral(" contiene il carattere \"") + carattere +
@@ -57,16 +87,23 @@ std::optional<TabCrypt::Misura> TabCrypt::MisuraFile(const QString& file) {
 }
 
 void TabCrypt::CmdCrypt_Click() {
+  // Asked while the window takes input: a dialog over a disabled window
+  // would be disabled with it. Cancel hides nothing.
+  std::optional<Crypta::Segreto> frase;
+  if (ChkPassphrase->isChecked()) {
+    frase = Frase::Chiedi(window(), true);
+    if (!frase) return;
+  }
   std::optional<QString> errore;
   {
     Disabilitata finestra(window());
-    errore = Nascondi();
+    errore = Nascondi(frase);
   }
   // A message box under a disabled window would be disabled with it.
   if (errore) Avvisa(*errore);
 }
 
-std::optional<QString> TabCrypt::Nascondi() {
+std::optional<QString> TabCrypt::Nascondi(std::optional<Crypta::Segreto>& frase) {
   const bool testo = Option3->isChecked();
   const QString carrier = TxtDirCrypt->text();
   const int16_t nbit = nbit_;
@@ -91,7 +128,8 @@ std::optional<QString> TabCrypt::Nascondi() {
     const std::optional<std::string> stringa = Codici::DaTesto(TxtString->text(), &errato);
     if (!stringa) return NonAmmesso(QStringLiteral("La stringa"), errato);
     // Stored length: a line break counts as the CR LF it becomes.
-    if (double(stringa->size()) > capienza || stringa->size() > std::size_t(kMax32))
+    if (double(Occupa(int64_t(stringa->size()), bool(frase))) > capienza ||
+        stringa->size() > std::size_t(kMax32))
       return TroppoGrande;
     dati = *stringa;
     lunghezza = int32_t(stringa->size());
@@ -107,7 +145,8 @@ std::optional<QString> TabCrypt::Nascondi() {
                QStringLiteral("\" non esiste più o non si può leggere.");
       return TroppoGrande;
     }
-    if (!(double(misura->Spazio) < capienza)) return TroppoGrande;
+    const int64_t nome = int64_t(misura->Spazio) - misura->Dimensione;
+    if (!(double(nome + Occupa(misura->Dimensione, bool(frase))) < capienza)) return TroppoGrande;
     dati = Codici::Percorso(file);
     lunghezza = misura->Dimensione;
   }
@@ -123,9 +162,26 @@ std::optional<QString> TabCrypt::Nascondi() {
   Crypta::Osservatore o;
   o.Avanzamento = [this](int figura) { TxtPerc2->setText(QStringLiteral(" %1%").arg(figura)); };
   o.Eventi = [] { Piattaforma::Attuale().DoEvents(); };
+  std::optional<Crypta::Cifratore> cifratore;
   try {
+    if (frase) {
+      emit Stato(QStringLiteral("Derivazione della chiave dalla passphrase in corso…"));
+      // Argon2id's second of work, away from the window's thread.
+      Frase::Attendi([&] {
+        cifratore.emplace(Crypta::DaPassphrase(std::move(*frase)), int64_t(lunghezza),
+                          Lettore(testo, dati));
+      });
+      r.carico = Crypta::Carico::DiProduttore(
+          [&cifratore](uint8_t* dest, size_t n) { cifratore->Produci(dest, n); });
+      r.lunghezza = cifratore->Lunghezza();
+    }
     Crypta::Nascondi(r, o);
+    emit Stato(QStringLiteral("Nascosti %1 byte in %2 (%3 bit per byte%4)")
+                   .arg(Byte(lunghezza), QFileInfo(carrier).fileName())
+                   .arg(nbit)
+                   .arg(cifratore ? QStringLiteral(", protetti da passphrase") : QString()));
   } catch (const Crypta::Errore& e) {
+    emit Stato(QString());
     return QString::fromUtf8(e.what());
   } catch (const std::bad_alloc&) {
     return QStringLiteral("Memoria insufficiente: i dati non sono stati nascosti.");

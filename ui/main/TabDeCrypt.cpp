@@ -3,6 +3,7 @@
 // mode with the default target, and the directory chooser.
 #include "TabDeCrypt.h"
 
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
@@ -12,8 +13,13 @@
 #include <optional>
 
 #include "CasellaMultiriga.h"
+#include "Cifratura.h"
+#include "Codici.h"
 #include "Crypta.h"
+#include "Diagnosi.h"
 #include "Disegno.h"
+#include "Estrazione.h"
+#include "Operazioni.h"
 #include "Piattaforma.h"
 #include "Seldir.h"
 
@@ -103,6 +109,13 @@ void TabDeCrypt::Disponi() {
                      Carattere("MS Sans Serif", 9.75), 14);
   Option6 = Disegno::Opzione(FrmResult, "Option6", "&File", {2760, 3360, 855, 255}, sans, 5);
   Option6->setEnabled(false);
+  // In the free strip below "&DeCrypt"; after the design's controls in the
+  // tab order.
+  ChkPassphraseRivela = Disegno::Spunta(FrmResult, "ChkPassphraseRivela", "P&rotetto da passphrase",
+                                        {240, 3660, 3375, 255}, sans, 77);
+  ChkPassphraseRivela->setEnabled(false);
+  if (!Crypta::CifraturaDisponibile())
+    ChkPassphraseRivela->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
 }
 
 void TabDeCrypt::TxtDirDeCrypt_Change(const QString& path) {
@@ -114,6 +127,7 @@ void TabDeCrypt::TxtDirDeCrypt_Change(const QString& path) {
   emit CarrierScelto(carrier);
   for (QWidget* c : std::initializer_list<QWidget*>{FrmResult, Option5, Option6})
     c->setEnabled(carrier);
+  ChkPassphraseRivela->setEnabled(carrier && Crypta::CifraturaDisponibile());
   if (carrier) Seleziona(Option5);
 }
 
@@ -134,6 +148,14 @@ void TabDeCrypt::ScegliCarrier(const SceltaFile& scelta) {
   const std::optional<QString> scelto = scelta();
   if (!scelto) return;
   TxtDirDeCrypt->setText(*scelto);
+  // A picture that is no carrier holds no hidden data, and converting it
+  // would not bring any back: only why it is refused.
+  const std::string path = Codici::Percorso(*scelto);
+  const Crypta::Analisi a = Crypta::Analizza(path, 1);
+  if (a.esito == Crypta::Analisi::Esito::Illeggibile || a.Accettata()) return;
+  const Crypta::Diagnosi d = Crypta::Diagnostica(path, a);
+  if (d.convertibile || !d.formato.empty())
+    Avvisa(QStringLiteral("Formato file non valido\r\n") + QString::fromStdString(d.perche));
 }
 
 void TabDeCrypt::Option5_Click() {
@@ -156,7 +178,7 @@ void TabDeCrypt::Option6_Click() {
   Label12->setEnabled(true);
   // The defaults come back at every switch, over whatever was there.
   Text4->setEnabled(true);
-  Text4->setText(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()));
+  Text4->setText(QDir::toNativeSeparators(Estrazione::CartellaPredefinita()));
   Text5->setEnabled(true);
   Text5->setText(kNomeFile);
   Command2->setEnabled(true);

@@ -3,16 +3,20 @@
 // directory chooser, "&DeCrypt" and the progress figure. The reveal bit
 // count sits in the "Parametri" frame but is the panel's own: the tab tells
 // it whether there is a carrier and hears back the count.
-// TabDeCrypt.cpp holds the choices, TabDeCryptRivela.cpp the reveal.
+// TabDeCrypt.cpp holds the choices, TabDeCryptRivela.cpp the reveal,
+// TabDeCryptCifrato.cpp what a payload protected by a passphrase adds.
 #pragma once
 
 #include <QGroupBox>
 #include <QString>
 #include <cstdint>
+#include <optional>
+#include <string>
 
 #include "CasellaPercorso.h"
 
 class CasellaMultiriga;
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +36,8 @@ class TabDeCrypt : public QGroupBox {
  signals:
   // The tab has a carrier, or none: the bit count is usable exactly then.
   void CarrierScelto(bool scelto);
+  // What the status line should say.
+  void Stato(const QString& testo);
 
  private:
   void Disponi();
@@ -44,6 +50,11 @@ class TabDeCrypt : public QGroupBox {
   void Option6_Click();
   void Command2_Click();
   void CmdDeCrypt_Click();
+  // The reveal once the inputs are checked: plain, or through the decryption
+  // when the payload carries the encrypted marker. Nothing when done, else
+  // the message for the user.
+  std::optional<QString> Rivela(const std::string& carrier, const std::string& chiave,
+                                const QString& uscita, bool testo);
   void Avvisa(const QString& testo);
 
   CasellaPercorso* TxtDirDeCrypt = nullptr;
@@ -64,6 +75,7 @@ class TabDeCrypt : public QGroupBox {
   QPushButton* CmdDeCrypt = nullptr;
   QLineEdit* TxtPerc = nullptr;
   QRadioButton* Option6 = nullptr;
+  QCheckBox* ChkPassphraseRivela = nullptr;
 
   int16_t nbit_ = 1;  // the reveal selector starts at 1 bit
 };

@@ -14,8 +14,8 @@
 #include "CasellaMultiriga.h"
 #include "Codici.h"
 #include "Crypta.h"
-#include "Operazioni.h"
 #include "Estrazione.h"
+#include "Operazioni.h"
 #include "TabDeCrypt.h"
 
 namespace {
@@ -53,7 +53,6 @@ void TabDeCrypt::CmdDeCrypt_Click() {
   const bool testo = Option5->isChecked();
   const QString carrier = TxtDirDeCrypt->text();
   const QString uscita = Estrazione::PercorsoUscita(Text4->text(), Text5->text());
-  const int16_t nbit = nbit_;
 
   if (const std::optional<QString> perche = CarrierIlleggibile(carrier)) {
     Avvisa(*perche);
@@ -73,31 +72,19 @@ void TabDeCrypt::CmdDeCrypt_Click() {
       return;
     }
   }
-
-  // This reveal's own observer: the window is kept out from the first
-  // payload byte, the progress shows in this tab.
-  Crypta::Osservatore o;
-  o.Inizio = [this](int64_t L) {
-    if (L > 0) window()->setEnabled(false);
-  };
-  o.Avanzamento = [this](int figura) { TxtPerc->setText(QStringLiteral(" %1%").arg(figura)); };
-  // The engine gives a half-written output file back as it was.
-  Crypta::DestinazioneFile file(Codici::Percorso(uscita));
-  Crypta::DestinazioneMemoria memoria;
-  Crypta::Destinazione& d = testo ? static_cast<Crypta::Destinazione&>(memoria) : file;
   std::optional<QString> errore;
   try {
-    // As the design's reveal does, the shared record first takes this
-    // carrier's header: it describes the carrier read last, by either tab.
-    Crypta::LeggiHeader(Codici::Percorso(carrier), nbit);
-    const bool trovato = Crypta::Rivela(Codici::Percorso(carrier), *chiave, nbit, d, o).trovato;
-    if (testo) Text1->setText(Codici::ATesto(trovato ? memoria.dati : "False"));
+    errore = Rivela(Codici::Percorso(carrier), *chiave, uscita, testo);
   } catch (const std::bad_alloc&) {
-    errore = QStringLiteral("Memoria insufficiente per estrarre i dati.");
+    errore =
+        QStringLiteral("Estrazione non riuscita.\r\nMemoria insufficiente per estrarre i dati.");
   } catch (const std::exception& e) {
-    errore = QString::fromUtf8(e.what());
+    errore = QStringLiteral("Estrazione non riuscita.\r\n") + QString::fromUtf8(e.what());
   }
   // Every way out gives the window back, before a message is shown over it.
   window()->setEnabled(true);
-  if (errore) Avvisa(QStringLiteral("Estrazione non riuscita.\r\n") + *errore);
+  if (errore) {
+    emit Stato(QString());
+    Avvisa(*errore);
+  }
 }

@@ -1,0 +1,48 @@
+#include "Argomenti.h"
+
+#include <cstring>
+
+#include "Identita.h"
+
+namespace Argomenti {
+
+Scelta Leggi(int argc, char** argv) {
+  Scelta s;
+  bool soloFile = false;  // after "--" every argument is a file
+  for (int i = 1; i < argc; ++i) {
+    const char* a = argv[i];
+    if (!soloFile && std::strcmp(a, "--") == 0) {
+      soloFile = true;
+    } else if (!soloFile && (std::strcmp(a, "-h") == 0 || std::strcmp(a, "--help") == 0)) {
+      s.cosa = Scelta::Cosa::Aiuto;
+      return s;
+    } else if (!soloFile && (std::strcmp(a, "-V") == 0 || std::strcmp(a, "--version") == 0)) {
+      s.cosa = Scelta::Cosa::Versione;
+      return s;
+    } else if (!soloFile && a[0] == '-' && a[1] != '\0') {
+      s.cosa = Scelta::Cosa::Errore;
+      s.messaggio = std::string("Opzione sconosciuta: ") + a + " (usare tavelin --help).";
+      return s;
+    } else if (s.file) {
+      s.cosa = Scelta::Cosa::Errore;
+      s.messaggio = "Si può aprire un solo file alla volta.";
+      return s;
+    } else {
+      s.file = a;
+    }
+  }
+  return s;
+}
+
+std::string Aiuto() {
+  return std::string("Uso: tavelin [FILE]\n\n") +
+         "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di una\n"
+         "bitmap, mescolati con una chiave, e li estrae di nuovo, in una finestra.\n\n"
+         "  FILE            apre FILE nella scheda Crypt come con Apri...; un'immagine di\n"
+         "                  un altro formato si può convertire in una bitmap di appoggio\n"
+         "  -h, --help      mostra questo aiuto ed esce\n"
+         "  -V, --version   mostra la versione ed esce\n\n"
+         "Per gli script e le macchine senza schermo: tavelin-cli --help.\n";
+}
+
+}  // namespace Argomenti

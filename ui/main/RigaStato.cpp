@@ -1,0 +1,31 @@
+#include "RigaStato.h"
+
+#include <QFontMetrics>
+#include <QLocale>
+
+RigaStato::RigaStato(QWidget* padre) : QLabel(padre) {
+  setObjectName(QStringLiteral("LblStato"));
+  setTextFormat(Qt::PlainText);
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  setAccessibleName(QStringLiteral("Stato"));
+}
+
+void RigaStato::Mostra(const QString& testo) {
+  testo_ = testo;
+  setToolTip(testo);
+  setAccessibleDescription(testo);
+  Accorcia();
+}
+
+void RigaStato::resizeEvent(QResizeEvent* evento) {
+  QLabel::resizeEvent(evento);
+  Accorcia();
+}
+
+void RigaStato::Accorcia() {
+  setText(fontMetrics().elidedText(testo_, Qt::ElideMiddle, width()));
+}
+
+QString Byte(qint64 n) {
+  return QLocale(QLocale::Italian).toString(n);
+}
