@@ -9,6 +9,8 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
+#include "Passphrase.h"
 #include "Segnali.h"
 
 namespace Cli {
@@ -45,13 +47,21 @@ void Decifra(const OpzioniDecifra& o) {
   // "-" is standard input here as everywhere (a file named so is ./-); the
   // passphrase, which then cannot come from it, is read first.
   const bool daIngresso = o.file == "-";
-  Crypta::Derivazione deriva = Crypta::DaPassphrase(Passphrase(o.cifra, false, daIngresso));
+  Crypta::Segreto frase = Passphrase(o.cifra, false, daIngresso);
   const Crypta::File ingresso =
       daIngresso ? Raccogli() : Crypta::File::Apri(o.file, Crypta::File::Modo::Lettura);
   Crypta::DestinazioneNuova nuovo(o.uscita);
   Crypta::DestinazioneFlusso flusso(StandardOutput());
   Crypta::Destinazione& uscita = o.conUscita ? static_cast<Crypta::Destinazione&>(nuovo) : flusso;
-  Crypta::Decifratore d(uscita, std::move(deriva));
+  // No encrypted payload but a carrier of the stealth layout: the passphrase
+  // is tried on that.
+  uint8_t inizio[8];
+  const size_t letti = ingresso.LeggiA(0, inizio, sizeof inizio);
+  if (!daIngresso && !Crypta::Cifrato(inizio, letti) && PortatoreFurtivo(o.file)) {
+    if (!RivelaFurtivo(o.file, Testo(frase), &uscita)) Rifiuta(kNienteFurtivo);
+    return;
+  }
+  Crypta::Decifratore d(uscita, Crypta::DaPassphrase(std::move(frase)));
   d.Apri(ingresso, ingresso.Dimensione());
   try {
     std::vector<uint8_t> blocco(size_t{1} << 20);

@@ -15,6 +15,7 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
 #include "Segnali.h"
 #include "Testo.h"
 
@@ -179,8 +180,11 @@ void Nascondi(const OpzioniNascondi& o) {
               "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
+  if (o.furtivo) return NascondiFurtivo(o);
+  if (o.conRata) ErroreUso("--rate vale solo con --stealth.");
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
-  if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
+  if (!o.cifra.cifra && o.cifra.conFile)
+    ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
   FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.

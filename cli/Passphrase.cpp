@@ -118,4 +118,8 @@ Crypta::Segreto Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStan
   return p;
 }
 
+std::string Testo(const Crypta::Segreto& s) {
+  return std::string(reinterpret_cast<const char*>(s.Dati()), s.Lunghezza());
+}
+
 }  // namespace Cli

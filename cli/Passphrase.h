@@ -20,5 +20,7 @@ struct OpzioniCifra {
 // input carries the payload and can be neither the file nor the prompt.
 // It is held in locked memory, and every copy made on the way is wiped.
 Crypta::Segreto Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStandardInput);
+// Its bytes as a string, for the stealth layout, which takes them so.
+std::string Testo(const Crypta::Segreto& s);
 
 }  // namespace Cli
