@@ -5,6 +5,10 @@
 #include <cmath>
 #include <cstdio>
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 #include "Barra.h"
 #include "Comandi.h"
 #include "Esito.h"
@@ -16,31 +20,11 @@ namespace Cli {
 
 namespace {
 
-// A key file holds the key on its first line; the line end is not part of
-// it, as a key box has no line breaks.
-std::string PrimaRiga(std::string testo) {
-  testo.resize(std::min(testo.size(), testo.find('\n')));
-  if (!testo.empty() && testo.back() == '\r') testo.pop_back();
-  return testo;
-}
-
-// The start of a small file, of a pipe such as a shell's <(...) or of a
-// terminal; more than this can never be a valid key, so nothing past it is read.
-std::string LeggiPoco(const Crypta::File& f) {
-  std::string letto(4096, '\0');
-  size_t n = 0;
-  while (n < letto.size()) {
-    const std::optional<size_t> r = f.LeggiParte(&letto[n], letto.size() - n);
-    if (!r) {
-      if (SegnaleRicevuto() != 0)
-        throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
-      continue;
-    }
-    if (*r == 0) break;
-    n += *r;
-  }
-  letto.resize(n);
-  return letto;
+// The bytes of a file's final line end, if it has one.
+size_t FineRiga(const Crypta::Segreto& s) {
+  const size_t n = s.Lunghezza();
+  if (n == 0 || s.Dati()[n - 1] != '\n') return 0;
+  return n >= 2 && s.Dati()[n - 2] == '\r' ? 2 : 1;
 }
 
 }  // namespace
@@ -74,11 +58,52 @@ std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   if (datiDaStandardInput && f.StessoFile(StandardInput()))
     ErroreUso("Il file della chiave \"" + o.file +
               "\" è lo standard input, che porta già i dati da nascondere.");
-  return Chiave(PrimaRigaDi(f));
+  const Crypta::Segreto s = ContenutoDi(f, kMassimoFileChiave, "della chiave \"" + o.file + "\"");
+  const std::string testo(reinterpret_cast<const char*>(s.Dati()), s.Lunghezza());
+  if (testo.find('\n') != std::string::npos)
+    ErroreUso("Il file della chiave \"" + o.file +
+              "\" ha più di una riga: la chiave sta su una riga sola.");
+  return Chiave(testo);
 }
 
-std::string PrimaRigaDi(const Crypta::File& f) {
-  return PrimaRiga(LeggiPoco(f));
+Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& cosa) {
+  Crypta::Segreto s(massimo + 1);
+  s.Ridimensiona(s.Capienza());
+  size_t n = 0;
+  while (n < s.Capienza()) {
+    const std::optional<size_t> r = f.LeggiParte(s.Dati() + n, s.Capienza() - n);
+    if (!r) {
+      if (SegnaleRicevuto() != 0)
+        throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      continue;
+    }
+    if (*r == 0) break;
+    n += *r;
+  }
+  if (n > massimo)
+    ErroreUso("Il file " + cosa + " è troppo grande: se ne accettano al massimo " +
+              std::to_string(massimo) + " byte.");
+  s.Ridimensiona(n);
+  s.Ridimensiona(n - FineRiga(s));
+  return s;
+}
+
+void FileDistinti(const OpzioniChiave& chiave, const OpzioniCifra& cifra) {
+  if (!chiave.conFile || !cifra.conFile) return;
+#ifdef _WIN32
+  const bool stesso = chiave.file == cifra.file;
+#else
+  // Compared by name, not opened: opening a pipe twice would lose its bytes.
+  struct stat a {
+  }, b{};
+  const bool stesso = chiave.file == cifra.file || (::stat(chiave.file.c_str(), &a) == 0 &&
+                                                    ::stat(cifra.file.c_str(), &b) == 0 &&
+                                                    a.st_dev == b.st_dev && a.st_ino == b.st_ino);
+#endif
+  if (stesso)
+    ErroreUso("--key-file e --passphrase-file indicano lo stesso file (\"" + chiave.file +
+              "\" e \"" + cifra.file +
+              "\"): la chiave e la passphrase si leggono da due file diversi.");
 }
 
 Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {

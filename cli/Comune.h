@@ -9,11 +9,13 @@
 #include <string_view>
 
 #include "Operazioni.h"
+#include "Segreto.h"
 
 namespace Cli {
 
 class Barra;
 struct OpzioniChiave;
+struct OpzioniCifra;
 
 // What a build without libsodium says when --encrypt or decrypt is asked for.
 extern const char* const kSenzaCifratura;
@@ -29,8 +31,21 @@ int16_t LeggiBit(const std::string& testo);
 // standard input carries the payload, is a usage error too.
 std::string Chiave(const std::string& utf8);
 std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput);
-// The first line of a small file, a pipe or a terminal, without its line end.
-std::string PrimaRigaDi(const Crypta::File& f);
+
+// The largest passphrase file; a larger one is refused, never cut.
+constexpr size_t kMassimoPassphrase = size_t{1} << 20;
+// The largest key file: far more than any kMaxChiave characters with a line end.
+constexpr size_t kMassimoFileChiave = 4096;
+
+// The rules of a passphrase or key file: all of it, as bytes, without one
+// final LF or CR LF; a file, pipe or terminal of more than `massimo` bytes is
+// a usage error that names `cosa`, and no byte past massimo + 1 is read.
+Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& cosa);
+
+// A key file and a passphrase file that are the same file (such as
+// /dev/stdin twice, where the first would take what the second needs) are
+// a usage error.
+void FileDistinti(const OpzioniChiave& chiave, const OpzioniCifra& cifra);
 
 // The carrier's header at Nbit bits: a file that cannot be read is a file
 // error, one that is no carrier is refused with the window's message, and

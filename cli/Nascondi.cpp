@@ -101,31 +101,73 @@ Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
   return d;
 }
 
-// Standard input has no name, so its bytes may fill the capacity. It is held
-// in a file that nothing can see and that vanishes with the process however
-// it ends; reading stops one byte past the capacity.
-Dati DaStandardInput(double capienza, const Misura& misura) {
-  const int64_t limite = static_cast<int64_t>(std::min<double>(capienza, double(kMassimo)));
-  Dati d;
-  d.file.emplace(Crypta::File::Temporaneo(Crypta::CartellaTemporanea()));
-  std::vector<char> blocco(size_t{1} << 20);
-  while (d.lunghezza <= limite) {
+// Reads standard input into `blocco` until its end, or until more than
+// `limite` bytes came, and hands each part to `prendi`; the bytes read.
+int64_t LeggiIngresso(int64_t limite, uint8_t* blocco, size_t n,
+                      const std::function<void(const uint8_t*, size_t)>& prendi) {
+  int64_t letti = 0;
+  while (letti <= limite) {
     if (SegnaleRicevuto() != 0)
       throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;  // a signal: seen above
-    const std::optional<size_t> letti = StandardInput().LeggiParte(blocco.data(), blocco.size());
-    if (!letti) continue;
-    if (*letti == 0) break;
-    d.file->ScriviA(d.lunghezza, blocco.data(), *letti);
-    d.lunghezza += int64_t(*letti);
+    const std::optional<size_t> r = StandardInput().LeggiParte(blocco, n);
+    if (!r) continue;
+    if (*r == 0) break;
+    prendi(blocco, *r);
+    letti += int64_t(*r);
   }
+  return letti;
+}
+
+int64_t Limite(double capienza) {
+  return static_cast<int64_t>(std::min<double>(capienza, double(kMassimo)));
+}
+
+[[noreturn]] void PiuDelLimite(int64_t limite) {
+  Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta più di " +
+          std::to_string(limite) + " byte, quanti la bitmap ne contiene al massimo.");
+}
+
+// Standard input has no name, so its bytes may fill the capacity. It is held
+// in a file that nothing can see and that vanishes with the process however
+// it ends; reading stops one byte past the capacity.
+Dati DaStandardInput(double capienza) {
+  const int64_t limite = Limite(capienza);
+  Dati d;
+  d.file.emplace(Crypta::File::Temporaneo(Crypta::CartellaTemporanea()));
+  std::vector<uint8_t> blocco(size_t{1} << 20);
+  d.lunghezza =
+      LeggiIngresso(limite, blocco.data(), blocco.size(), [&d](const uint8_t* p, size_t n) {
+        d.file->ScriviA(d.lunghezza, p, n);
+        d.lunghezza += int64_t(n);
+      });
+  if (d.lunghezza > limite) PiuDelLimite(limite);
+  return d;
+}
+
+// With --encrypt the same file holds only ciphertext: the passphrase is
+// known before the first byte is read, each chunk is sealed as it comes,
+// and the plaintext is only ever in locked memory that is wiped.
+Dati DaStandardInputCifrato(double capienza, const Crypta::Derivazione& deriva) {
+  const int64_t limite = Limite(capienza);
+  Dati d;
+  d.file.emplace(Crypta::File::Temporaneo(Crypta::CartellaTemporanea()));
+  Crypta::Sigillatore sigillo(deriva, [&d, limite](const uint8_t* p, size_t n) {
+    // Past the capacity it is only counted, to be refused at the end.
+    if (d.lunghezza + int64_t(n) <= limite) d.file->ScriviA(d.lunghezza, p, n);
+    d.lunghezza += int64_t(n);
+  });
+  Crypta::Segreto blocco(size_t{1} << 20);
+  blocco.Ridimensiona(blocco.Capienza());
+  const int64_t chiaro =
+      LeggiIngresso(limite, blocco.Dati(), blocco.Lunghezza(),
+                    [&sigillo](const uint8_t* p, size_t n) { sigillo.Aggiungi(p, n); });
+  if (chiaro > limite) PiuDelLimite(limite);
+  sigillo.Chiudi();
   if (d.lunghezza > limite)
-    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta più di " +
-            std::to_string(limite) + " byte, quanti la bitmap ne contiene al massimo.");
-  if (misura(d.lunghezza) > limite)
-    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta " +
-            std::to_string(d.lunghezza) + " byte" + misura.Cifrato(d.lunghezza) +
-            ", la bitmap ne contiene al massimo " + std::to_string(limite) + ".");
+    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta " + std::to_string(chiaro) +
+            " byte (" + std::to_string(d.lunghezza) +
+            " cifrato), la bitmap ne contiene al massimo " + std::to_string(limite) + ".");
   return d;
 }
 
@@ -143,6 +185,7 @@ void Nascondi(const OpzioniNascondi& o) {
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (!o.cifra.cifra && o.cifra.conFile)
     ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
+  FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.
   if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
@@ -154,9 +197,12 @@ void Nascondi(const OpzioniNascondi& o) {
   if (!(capienza > 0)) Rifiuta("Bitmap di dimensioni insufficienti");
 
   const Misura misura{o.cifra.cifra};
-  const Dati dati = o.conTesto  ? DaTesto(o.testo, capienza, misura)
-                    : o.conFile ? DaFile(o.file, capienza, misura)
-                                : DaStandardInput(capienza, misura);
+  const Dati dati =
+      o.conTesto  ? DaTesto(o.testo, capienza, misura)
+      : o.conFile ? DaFile(o.file, capienza, misura)
+      : o.cifra.cifra
+          ? DaStandardInputCifrato(capienza, Crypta::DaPassphrase(Passphrase(o.cifra, true, true)))
+          : DaStandardInput(capienza);
   Crypta::Richiesta r;
   r.carrier = o.bitmap;
   r.Nbit = Nbit;
@@ -165,9 +211,9 @@ void Nascondi(const OpzioniNascondi& o) {
   r.lunghezza = dati.lunghezza;
   if (o.conCopia) r.copia = o.copia;
   std::optional<Crypta::Cifratore> cifratore;
-  if (o.cifra.cifra) {
-    cifratore.emplace(Crypta::DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)),
-                      dati.lunghezza, dati.Lettore());
+  if (o.cifra.cifra && !o.conTrattino) {
+    cifratore.emplace(Crypta::DaPassphrase(Passphrase(o.cifra, true, false)), dati.lunghezza,
+                      dati.Lettore());
     r.carico = Crypta::Carico::DiProduttore(
         [&cifratore](uint8_t* dest, size_t n) { cifratore->Produci(dest, n); });
     r.lunghezza = cifratore->Lunghezza();

@@ -95,7 +95,7 @@ void NascondiFurtivo(const OpzioniNascondi& o) {
     Avvisa("la densità di " + Rata(rata) + " bit per valore supera quella sicura di " +
            Rata(Crypta::Furtivo::kRataSicura) +
            ": un'analisi statistica può accorgersi che la bitmap nasconde qualcosa.");
-  r.passphrase = Passphrase(o.cifra, true, o.conTrattino);
+  r.passphrase = Testo(Passphrase(o.cifra, true, o.conTrattino));
   // The time goes with the carrier's size, not the payload's.
   Barra barra("Nascondo");
   barra.Inizio(int64_t(a.campi.DimensioneFile));

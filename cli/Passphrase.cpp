@@ -66,36 +66,43 @@ class SenzaEco {
 };
 
 // One line typed at the terminal; Ctrl-C while waiting stops the program
-// with the echo back on.
-std::string Chiedi(const char* invito) {
+// with the echo back on. What is typed goes straight into locked memory.
+Crypta::Segreto Chiedi(const char* invito) {
   // The echo goes off before the prompt shows: what is typed after it is never seen.
   const SenzaEco senza;
   std::cerr << invito << std::flush;
-  std::string riga;
+  Crypta::Segreto riga(kMassimoPassphrase);
+  char c = 0;
   for (;;) {
     if (SegnaleRicevuto() != 0)
       throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;
-    char c;
     const std::optional<size_t> n = StandardInput().LeggiParte(&c, 1);
     if (!n) continue;
     if (*n == 0 || c == '\n') break;
-    riga += c;
+    if (!riga.Aggiungi(&c, 1)) {
+      Crypta::Cancella(&c, 1);
+      ErroreUso("La passphrase è troppo lunga: al massimo " + std::to_string(kMassimoPassphrase) +
+                " byte.");
+    }
   }
-  if (!riga.empty() && riga.back() == '\r') riga.pop_back();
+  Crypta::Cancella(&c, 1);
+  if (!riga.Vuoto() && riga.Dati()[riga.Lunghezza() - 1] == '\r')
+    riga.Ridimensiona(riga.Lunghezza() - 1);
   return riga;
 }
 
 }  // namespace
 
-std::string Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStandardInput) {
-  std::string p;
+Crypta::Segreto Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStandardInput) {
+  Crypta::Segreto p;
   if (o.conFile) {
     const Crypta::File f = Crypta::File::ApriFlusso(o.file);
     if (datiDaStandardInput && f.StessoFile(StandardInput()))
       ErroreUso("Il file della passphrase \"" + o.file +
-                "\" è lo standard input, che porta già i dati da nascondere.");
-    p = PrimaRigaDi(f);
+                "\" è lo standard input, che porta già i dati " +
+                (conferma ? "da nascondere." : "cifrati."));
+    p = ContenutoDi(f, kMassimoPassphrase, "della passphrase \"" + o.file + "\"");
   } else if (datiDaStandardInput) {
     ErroreUso("Con i dati dallo standard input la passphrase si indica con --passphrase-file F.");
   } else if (!Terminale()) {
@@ -104,11 +111,15 @@ std::string Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStandard
         "(mai sulla riga di comando).");
   } else {
     p = Chiedi("Passphrase: ");
-    if (conferma && Chiedi("Ripetere la passphrase: ") != p)
+    if (conferma && !Chiedi("Ripetere la passphrase: ").Uguale(p))
       ErroreUso("Le due passphrase non coincidono.");
   }
-  if (p.empty()) ErroreUso("La passphrase è vuota.");
+  if (p.Vuoto()) ErroreUso("La passphrase è vuota.");
   return p;
+}
+
+std::string Testo(const Crypta::Segreto& s) {
+  return std::string(reinterpret_cast<const char*>(s.Dati()), s.Lunghezza());
 }
 
 }  // namespace Cli

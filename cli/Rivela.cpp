@@ -95,7 +95,7 @@ void RivelaStealth(const OpzioniRivela& o) {
   if (!FurtivoDisponibile()) ErroreUso(kSenzaFurtivo);
   Carica(o.bitmap, 1);
   Uscite u(o);
-  if (!RivelaFurtivo(o.bitmap, Passphrase(o.cifra, false, false), u.scelta))
+  if (!RivelaFurtivo(o.bitmap, Testo(Passphrase(o.cifra, false, false)), u.scelta))
     Rifiuta(kNienteFurtivo);
 }
 
@@ -112,17 +112,19 @@ void Rivela(const OpzioniRivela& o) {
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (!o.cifra.cifra && o.cifra.conFile)
     ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
+  FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
 
   Uscite u(o);
   Crypta::Destinazione& d = *u.scelta;
   Spia spia(d);
-  std::string frase;
+  Crypta::Segreto frase;
   std::optional<Crypta::Decifratore> decifratore;
   if (o.cifra.cifra) {
     frase = Passphrase(o.cifra, false, false);
-    decifratore.emplace(d, Crypta::DaPassphrase(frase));
+    // The stealth layout may need it after this derivation has its own copy.
+    decifratore.emplace(d, Crypta::DaPassphrase(Crypta::Segreto(frase.Dati(), frase.Lunghezza())));
   }
   // With --encrypt, what the design's layout holds goes through a second spy,
   // to tell an encrypted payload that refuses this passphrase from none.
@@ -142,7 +144,7 @@ void Rivela(const OpzioniRivela& o) {
     // No encrypted payload in the design's layout: the stealth layout may
     // hold one, into sinks of its own, as the failed ones gave back theirs.
     Uscite furtive(o);
-    if (RivelaFurtivo(o.bitmap, frase, furtive.scelta)) return;
+    if (RivelaFurtivo(o.bitmap, Testo(frase), furtive.scelta)) return;
     if (rifiuto && cifrati->Cifrati()) throw *rifiuto;
     Rifiuta(kNienteFurtivo);
   }

@@ -65,15 +65,16 @@ void OpzioniChiave(CLI::App& c, Cli::OpzioniChiave& o) {
                "protegge, si riduce a uno di 256 valori che scan ritrova")
       ->type_name("CHIAVE")
       ->group(kGruppo);
-  c.add_option("--key-file", o.file, "Legge la chiave dalla prima riga del file F")
+  c.add_option("--key-file", o.file,
+               "Legge la chiave dal file F, su una riga (senza l'a capo finale)")
       ->type_name("F")
       ->group(kGruppo);
 }
 
 void OpzioneFrase(CLI::App& c, Cli::OpzioniCifra& o) {
   c.add_option("--passphrase-file", o.file,
-               "Legge la passphrase dalla prima riga del file F; senza, la chiede al terminale "
-               "senza mostrarla (mai sulla riga di comando)")
+               "Legge la passphrase da tutto il file F, al massimo 1 MiB, senza l'a capo "
+               "finale; senza, la chiede al terminale senza mostrarla (mai sulla riga di comando)")
       ->type_name("F")
       ->group(kGruppo);
 }
@@ -217,7 +218,9 @@ int main(int argc, char** argv) {
   Cli::OpzioniDecifra decifra;
   CLI::App* cDecifra = app.add_subcommand(
       "decrypt", "Decifra un file estratto senza --encrypt (per esempio dalla finestra)");
-  cDecifra->add_option("FILE", decifra.file, "Il file cifrato")->required()->type_name("");
+  cDecifra->add_option("FILE", decifra.file, "Il file cifrato; \"-\": lo standard input")
+      ->required()
+      ->type_name("");
   cDecifra
       ->add_option("STDOUT", decifra.trattino,
                    "\"-\": scrive i byte decifrati sullo standard output")

@@ -2,7 +2,8 @@
 // revealed payload, which may only be refused with Crypta::Errore and never
 // reach the sink's completion unless whole; then the same bytes as plaintext,
 // encrypted in chunks of 64 bytes, decrypted back, and refused once one bit
-// that the input picks is flipped and once it is cut where the input says.
+// that the input picks is flipped, once it is cut where the input says, and
+// once other bytes follow its end.
 // A fixed key stands in for the passphrase's derivation, which is slow on
 // purpose; the header's bounds are checked all the same.
 #include <cstdio>
@@ -21,8 +22,9 @@ namespace {
 
 Crypta::Derivazione Fissa() {
   return [](const Crypta::Testata&) {
-    Crypta::ChiaveFlusso k;
-    k.fill(7);
+    Crypta::Segreto k(Crypta::kChiaveFlusso);
+    k.Ridimensiona(Crypta::kChiaveFlusso);
+    std::memset(k.Dati(), 7, k.Lunghezza());
     return k;
   };
 }
@@ -100,5 +102,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Fallito("a flipped bit went through");
   if (chiaro.compare(0, r1.dati.size(), r1.dati) != 0) Fallito("unauthenticated bytes went out");
   if (Decifra(byte, (h / 7) % cifrato.size(), r2)) Fallito("a cut stream went through");
+  const std::string coda = cifrato + "x" + chiaro.substr(0, h % 200);
+  Registro r3;
+  if (Decifra(reinterpret_cast<const uint8_t*>(coda.data()), coda.size(), r3))
+    Fallito("bytes after the end went through");
   return 0;
 }

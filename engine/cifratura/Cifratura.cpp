@@ -4,6 +4,7 @@
 // carrier is, and fuzz/FuzzCifrato.cpp runs over it.
 #include "Cifratura.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "Contenuto.h"
@@ -14,10 +15,13 @@ namespace {
 
 constexpr uint8_t kVersione = 1;
 constexpr uint8_t kAlgoritmo = 1;  // Argon2id v1.3, XChaCha20-Poly1305 secretstream
-// Bounds that keep a hostile header from asking for hours or gigabytes.
+// Bounds that keep a hostile header from asking for minutes or gigabytes:
+// at most 512 MiB, and at most four times the default's work (passes times
+// memory), both checked before the derivation sets any memory aside.
 constexpr int kEsponenteMin = 6, kEsponenteMax = 24;
 constexpr uint32_t kPassateMax = 16;
-constexpr uint32_t kMemoriaMinKiB = 8, kMemoriaMaxKiB = 1u << 20;  // 8 KiB to 1 GiB
+constexpr uint32_t kMemoriaMinKiB = 8, kMemoriaMaxKiB = 1u << 19;
+constexpr uint64_t kLavoroMax = 4 * uint64_t{Parametri{}.passate} * Parametri{}.memoriaKiB;
 
 uint32_t U32(const uint8_t* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
@@ -54,8 +58,17 @@ std::optional<Testata> LeggiTestata(const uint8_t* p, size_t n, std::string& per
   t.parametri.memoriaKiB = U32(p + 11);
   const Parametri& q = t.parametri;
   if (q.esponente < kEsponenteMin || q.esponente > kEsponenteMax || q.passate < 1 ||
-      q.passate > kPassateMax || q.memoriaKiB < kMemoriaMinKiB || q.memoriaKiB > kMemoriaMaxKiB) {
+      q.memoriaKiB < kMemoriaMinKiB) {
     perche = "l'intestazione dei dati cifrati è danneggiata";
+    return std::nullopt;
+  }
+  if (q.passate > kPassateMax || q.memoriaKiB > kMemoriaMaxKiB ||
+      uint64_t{q.passate} * q.memoriaKiB > kLavoroMax) {
+    perche = "l'intestazione chiede ad Argon2 " + std::to_string(q.passate) + " passate su " +
+             std::to_string(q.memoriaKiB / 1024) +
+             " MiB di memoria, oltre i limiti di questo programma (al massimo " +
+             std::to_string(kPassateMax) + " passate, " + std::to_string(kMemoriaMaxKiB / 1024) +
+             " MiB e 4 volte il lavoro normale)";
     return std::nullopt;
   }
   std::memcpy(t.sale.data(), p + 15, t.sale.size());
@@ -82,6 +95,43 @@ int64_t ChiaroMassimo(int64_t cifrato, int esponente) {
       alto = medio - 1;
   }
   return basso;
+}
+
+// The cipher pulls the plaintext a chunk at a time and pushes it into the
+// sealer, which answers each chunk once the next one (or the end) is there.
+Cifratore::Cifratore(const Derivazione& deriva, int64_t chiaro,
+                     std::function<void(uint8_t*, size_t)> leggi, Parametri p)
+    : leggi_(std::move(leggi)),
+      rimasto_(chiaro),
+      lunghezza_(LunghezzaCifrata(chiaro, p.esponente)),
+      chiaro_(size_t{1} << p.esponente),
+      sigillatore_(
+          deriva, [this](const uint8_t* d, size_t n) { uscita_.insert(uscita_.end(), d, d + n); },
+          p) {}
+
+void Cifratore::Produci(uint8_t* dest, size_t n) {
+  while (n > 0) {
+    while (dato_ == uscita_.size()) {
+      uscita_.clear();
+      dato_ = 0;
+      if (rimasto_ > 0) {
+        chiaro_.Ridimensiona(size_t(std::min<int64_t>(rimasto_, int64_t(chiaro_.Capienza()))));
+        leggi_(chiaro_.Dati(), chiaro_.Lunghezza());
+        sigillatore_.Aggiungi(chiaro_.Dati(), chiaro_.Lunghezza());
+        rimasto_ -= int64_t(chiaro_.Lunghezza());
+      } else if (!chiuso_) {
+        sigillatore_.Chiudi();
+        chiuso_ = true;
+      } else {
+        throw Errore("Cifratura oltre la fine.", Genere::Argomento);
+      }
+    }
+    const size_t k = std::min(n, uscita_.size() - dato_);
+    std::memcpy(dest, uscita_.data() + dato_, k);
+    dato_ += k;
+    dest += k;
+    n -= k;
+  }
 }
 
 }  // namespace Crypta

@@ -14,6 +14,9 @@
 //  15  salt                        16 random bytes
 //  31  the stream's header         24 bytes
 //  55  chunks of 2^n + 17 bytes, the last one shorter or not
+//
+// A header is read before anything is derived from it, and one that asks for
+// more than 512 MiB or four times the default's work is refused there.
 #pragma once
 
 #include <array>
@@ -26,6 +29,7 @@
 #include <vector>
 
 #include "Operazioni.h"
+#include "Segreto.h"
 
 namespace Crypta {
 
@@ -61,11 +65,30 @@ int64_t LunghezzaCifrata(int64_t chiaro, int esponente = Parametri{}.esponente);
 // not even an empty payload fits.
 int64_t ChiaroMassimo(int64_t cifrato, int esponente = Parametri{}.esponente);
 
-using ChiaveFlusso = std::array<uint8_t, 32>;
-// Turns a header's parameters and salt into the stream's key.
-using Derivazione = std::function<ChiaveFlusso(const Testata&)>;
-// Argon2id over the passphrase.
-Derivazione DaPassphrase(std::string passphrase);
+constexpr size_t kChiaveFlusso = 32;
+// Turns a header's parameters and salt into the stream's key, in a Segreto
+// of kChiaveFlusso bytes.
+using Derivazione = std::function<Segreto(const Testata&)>;
+// Argon2id over the passphrase, which it keeps until it goes.
+Derivazione DaPassphrase(Segreto passphrase);
+
+// Seals plaintext given a piece at a time, for a payload whose length shows
+// only at its end (standard input): the header goes out at once, each chunk
+// once a byte after it arrives, the last one at Chiudi with the final tag.
+// What it hands to `scrivi` is ciphertext only.
+class Sigillatore {
+ public:
+  using Scrittore = std::function<void(const uint8_t*, size_t)>;
+  Sigillatore(const Derivazione& deriva, Scrittore scrivi, Parametri p = {});
+  ~Sigillatore();
+  void Aggiungi(const uint8_t* dati, size_t n);
+  void Chiudi();
+  int64_t Chiaro() const;
+
+ private:
+  struct Stato;
+  std::unique_ptr<Stato> stato_;
+};
 
 // Produces the ciphertext of `chiaro` bytes, which `leggi` gives in order,
 // a chunk at a time: a hide's payload producer.
@@ -73,14 +96,19 @@ class Cifratore {
  public:
   Cifratore(const Derivazione& deriva, int64_t chiaro, std::function<void(uint8_t*, size_t)> leggi,
             Parametri p = {});
-  ~Cifratore();
+  Cifratore(const Cifratore&) = delete;
+  Cifratore& operator=(const Cifratore&) = delete;
   int64_t Lunghezza() const { return lunghezza_; }
   void Produci(uint8_t* dest, size_t n);
 
  private:
-  struct Stato;
-  std::unique_ptr<Stato> stato_;
-  int64_t lunghezza_ = 0;
+  std::function<void(uint8_t*, size_t)> leggi_;
+  int64_t rimasto_ = 0, lunghezza_ = 0;
+  Segreto chiaro_;               // the chunk being read
+  std::vector<uint8_t> uscita_;  // ciphertext made and not yet given
+  size_t dato_ = 0;
+  bool chiuso_ = false;
+  Sigillatore sigillatore_;  // last: it writes the header into uscita_ as it starts
 };
 
 // Decrypts a revealed payload into another sink, a chunk at a time: only

@@ -16,18 +16,23 @@ bool CifraturaDisponibile() {
   return false;
 }
 
-Derivazione DaPassphrase(std::string) {
+Derivazione DaPassphrase(Segreto) {
   Manca();
 }
 
-struct Cifratore::Stato {};
-Cifratore::Cifratore(const Derivazione&, int64_t, std::function<void(uint8_t*, size_t)>,
-                     Parametri) {
+struct Sigillatore::Stato {};
+Sigillatore::Sigillatore(const Derivazione&, Scrittore, Parametri) {
   Manca();
 }
-Cifratore::~Cifratore() = default;
-void Cifratore::Produci(uint8_t*, size_t) {
+Sigillatore::~Sigillatore() = default;
+void Sigillatore::Aggiungi(const uint8_t*, size_t) {
   Manca();
+}
+void Sigillatore::Chiudi() {
+  Manca();
+}
+int64_t Sigillatore::Chiaro() const {
+  return 0;
 }
 
 struct Decifratore::Stato {};

@@ -1,6 +1,6 @@
 // Encryption and decryption through libsodium: Argon2id for the key,
-// secretstream for the chunks. Keys and plaintext buffers are wiped when
-// they go.
+// secretstream for the chunks. Keys live in locked memory (Segreto), the
+// streams' states too, and plaintext buffers are wiped when they go.
 #include <sodium.h>
 
 #include <algorithm>
@@ -8,18 +8,18 @@
 
 #include "Cifratura.h"
 #include "Contenuto.h"
+#include "FineFlusso.h"
 
 namespace Crypta {
 
 namespace {
 
-using Stream = crypto_secretstream_xchacha20poly1305_state;
 constexpr size_t kAssociati = 31;  // marker, version, parameters and salt, bound to the first chunk
 
 static_assert(kSigillo == crypto_secretstream_xchacha20poly1305_ABYTES);
 static_assert(sizeof(Testata::flusso) == crypto_secretstream_xchacha20poly1305_HEADERBYTES);
 static_assert(sizeof(Testata::sale) == crypto_pwhash_SALTBYTES);
-static_assert(sizeof(ChiaveFlusso) == crypto_secretstream_xchacha20poly1305_KEYBYTES);
+static_assert(kChiaveFlusso == crypto_secretstream_xchacha20poly1305_KEYBYTES);
 
 [[noreturn]] void Rifiutata(const std::string& messaggio) {
   throw Errore(messaggio, Genere::Rifiutata);
@@ -34,12 +34,22 @@ void Metti(uint8_t* p, uint32_t v) {
   for (int i = 0; i < 4; ++i) p[i] = uint8_t(v >> (8 * i));
 }
 
-// A buffer that is wiped before it goes.
-struct Riservato {
-  explicit Riservato(size_t n) : byte(n) {}
-  ~Riservato() { sodium_memzero(byte.data(), byte.size()); }
-  std::vector<uint8_t> byte;
+// A stream's state holds its key: locked while it lives, wiped as it goes.
+struct Flusso {
+  Flusso() { (void)sodium_mlock(&s, sizeof s); }
+  ~Flusso() { sodium_munlock(&s, sizeof s); }
+  Flusso(const Flusso&) = delete;
+  Flusso& operator=(const Flusso&) = delete;
+  Stream s{};
 };
+
+// A key that a derivation gave, checked for its size.
+Segreto Chiave(const Derivazione& deriva, const Testata& t) {
+  Segreto k = deriva(t);
+  if (k.Lunghezza() != kChiaveFlusso)
+    throw Errore("Chiave di cifratura di lunghezza errata.", Genere::Argomento);
+  return k;
+}
 
 }  // namespace
 
@@ -47,44 +57,48 @@ bool CifraturaDisponibile() {
   return true;
 }
 
-Derivazione DaPassphrase(std::string passphrase) {
-  auto segreto = std::make_shared<Riservato>(passphrase.size());
-  std::copy(passphrase.begin(), passphrase.end(), segreto->byte.begin());
-  sodium_memzero(passphrase.data(), passphrase.size());
+Derivazione DaPassphrase(Segreto passphrase) {
+  auto segreto = std::make_shared<Segreto>(std::move(passphrase));
   return [segreto](const Testata& t) {
     Avvia();
-    ChiaveFlusso k;
-    const auto* p = reinterpret_cast<const char*>(segreto->byte.data());
-    if (crypto_pwhash(k.data(), k.size(), p, segreto->byte.size(), t.sale.data(),
+    Segreto k(kChiaveFlusso);
+    k.Ridimensiona(kChiaveFlusso);
+    const auto* p = reinterpret_cast<const char*>(segreto->Dati());
+    if (crypto_pwhash(k.Dati(), k.Lunghezza(), p, segreto->Lunghezza(), t.sale.data(),
                       t.parametri.passate, size_t(t.parametri.memoriaKiB) * 1024,
                       crypto_pwhash_ALG_ARGON2ID13) != 0)
-      throw Errore("Memoria insufficiente per derivare la chiave dalla passphrase.",
-                           Genere::File);
+      throw Errore("Memoria insufficiente per derivare la chiave dalla passphrase.", Genere::File);
     return k;
   };
 }
 
-struct Cifratore::Stato {
-  Stream s;
-  Parametri p;
+struct Sigillatore::Stato {
+  Flusso f;
   std::array<uint8_t, kTestata> testata{};
-  std::function<void(uint8_t*, size_t)> leggi;
-  int64_t rimasto = 0;  // plaintext not yet sealed
-  bool primo = true;
-  Riservato chiaro{0};
-  std::vector<uint8_t> uscita;  // ciphertext made and not yet given
-  size_t dato = 0;
+  Scrittore scrivi;
+  Segreto chiaro;               // the chunk not yet sealed
+  std::vector<uint8_t> uscita;  // a sealed chunk
+  int64_t totale = 0;
+  bool primo = true, chiuso = false;
+
+  void Sigilla(uint8_t tag) {
+    const size_t m = chiaro.Lunghezza();
+    uscita.resize(m + kSigillo);
+    crypto_secretstream_xchacha20poly1305_push(&f.s, uscita.data(), nullptr, chiaro.Dati(), m,
+                                               primo ? testata.data() : nullptr,
+                                               primo ? kAssociati : 0, tag);
+    primo = false;
+    chiaro.Ridimensiona(0);
+    scrivi(uscita.data(), uscita.size());
+  }
 };
 
-Cifratore::Cifratore(const Derivazione& deriva, int64_t chiaro,
-                     std::function<void(uint8_t*, size_t)> leggi, Parametri p)
-    : stato_(std::make_unique<Stato>()), lunghezza_(LunghezzaCifrata(chiaro, p.esponente)) {
+Sigillatore::Sigillatore(const Derivazione& deriva, Scrittore scrivi, Parametri p)
+    : stato_(std::make_unique<Stato>()) {
   Avvia();
   Stato& s = *stato_;
-  s.p = p;
-  s.leggi = std::move(leggi);
-  s.rimasto = chiaro;
-  s.chiaro.byte.resize(size_t{1} << p.esponente);
+  s.scrivi = std::move(scrivi);
+  s.chiaro = Segreto(size_t{1} << p.esponente);
   Testata t;
   t.parametri = p;
   randombytes_buf(t.sale.data(), t.sale.size());
@@ -96,52 +110,49 @@ Cifratore::Cifratore(const Derivazione& deriva, int64_t chiaro,
   Metti(h + 7, p.passate);
   Metti(h + 11, p.memoriaKiB);
   std::memcpy(h + 15, t.sale.data(), t.sale.size());
-  ChiaveFlusso k = deriva(t);
-  crypto_secretstream_xchacha20poly1305_init_push(&s.s, h + 31, k.data());
-  sodium_memzero(k.data(), k.size());
-  s.uscita.assign(s.testata.begin(), s.testata.end());
+  const Segreto k = Chiave(deriva, t);
+  crypto_secretstream_xchacha20poly1305_init_push(&s.f.s, h + 31, k.Dati());
+  s.scrivi(h, kTestata);
 }
 
-Cifratore::~Cifratore() {
-  if (stato_) sodium_memzero(&stato_->s, sizeof stato_->s);
-}
+Sigillatore::~Sigillatore() = default;
 
-void Cifratore::Produci(uint8_t* dest, size_t n) {
+void Sigillatore::Aggiungi(const uint8_t* dati, size_t n) {
   Stato& s = *stato_;
+  if (s.chiuso) throw Errore("Cifratura oltre la fine.", Genere::Argomento);
   while (n > 0) {
-    if (s.dato == s.uscita.size()) {
-      if (s.rimasto < 0)
-        throw Errore("Cifratura oltre la fine.", Genere::Argomento);
-      const size_t m = size_t(std::min<int64_t>(s.rimasto, int64_t(s.chiaro.byte.size())));
-      if (m > 0) s.leggi(s.chiaro.byte.data(), m);
-      s.rimasto -= int64_t(m);
-      const uint8_t tag = s.rimasto == 0 ? crypto_secretstream_xchacha20poly1305_TAG_FINAL : 0;
-      s.uscita.resize(m + kSigillo);
-      crypto_secretstream_xchacha20poly1305_push(
-          &s.s, s.uscita.data(), nullptr, s.chiaro.byte.data(), m,
-          s.primo ? s.testata.data() : nullptr, s.primo ? kAssociati : 0, tag);
-      s.primo = false;
-      if (tag != 0) s.rimasto = -1;  // sealed: nothing may follow
-      s.dato = 0;
-    }
-    const size_t k = std::min(n, s.uscita.size() - s.dato);
-    std::memcpy(dest, s.uscita.data() + s.dato, k);
-    s.dato += k;
-    dest += k;
+    // A full chunk is sealed only now, once a byte shows it is not the last.
+    if (s.chiaro.Lunghezza() == s.chiaro.Capienza()) s.Sigilla(0);
+    const size_t k = std::min(n, s.chiaro.Capienza() - s.chiaro.Lunghezza());
+    s.chiaro.Aggiungi(dati, k);
+    s.totale += int64_t(k);
+    dati += k;
     n -= k;
   }
 }
 
+void Sigillatore::Chiudi() {
+  Stato& s = *stato_;
+  if (s.chiuso) throw Errore("Cifratura oltre la fine.", Genere::Argomento);
+  s.Sigilla(crypto_secretstream_xchacha20poly1305_TAG_FINAL);
+  s.chiuso = true;
+}
+
+int64_t Sigillatore::Chiaro() const {
+  return stato_->totale;
+}
+
 struct Decifratore::Stato {
-  Stream s;
+  Flusso f;
   const File* carrier = nullptr;
   int64_t resto = 0;           // ciphertext not yet taken, header included
   std::vector<uint8_t> pezzo;  // the chunk or header being gathered
   size_t atteso = kTestata;    // its full size
   size_t grande = 0;           // a whole chunk's size
   std::array<uint8_t, kTestata> testata{};
-  Riservato chiaro{0};
+  Segreto chiaro;
   bool primo = true, finito = false, aperta = false;
+  bool storta = false;  // the length cannot be whole chunks: said if nothing better explains it
 };
 
 Decifratore::Decifratore(Destinazione& uscita, Derivazione deriva)
@@ -149,9 +160,7 @@ Decifratore::Decifratore(Destinazione& uscita, Derivazione deriva)
   Avvia();
 }
 
-Decifratore::~Decifratore() {
-  if (stato_) sodium_memzero(&stato_->s, sizeof stato_->s);
-}
+Decifratore::~Decifratore() = default;
 
 void Decifratore::Apri(const File& carrier, int64_t lunghezza) {
   Stato& s = *stato_;
@@ -173,43 +182,64 @@ void Decifratore::Testa() {
   if (s.resto < int64_t(kSigillo))
     Rifiutata("Impossibile decifrare: i dati cifrati sono troppo corti.");
   s.grande = (size_t{1} << t->parametri.esponente) + kSigillo;
-  // Every chunk but the last is whole, and the last one holds at least its seal.
+  // Every chunk but the last is whole, and the last one holds at least its
+  // seal. A length that breaks this may still be a whole stream with bytes
+  // after it, which only the chunks can show.
   const int64_t ultimo = s.resto % int64_t(s.grande);
-  if (ultimo != 0 && ultimo < int64_t(kSigillo))
-    Rifiutata("Impossibile decifrare: la lunghezza dei dati cifrati non è valida.");
+  s.storta = ultimo != 0 && ultimo < int64_t(kSigillo);
   const int64_t pezzi = (s.resto + int64_t(s.grande) - 1) / int64_t(s.grande);
   s.testata = t->byte;
-  ChiaveFlusso k = deriva_(*t);
-  const int esito =
-      crypto_secretstream_xchacha20poly1305_init_pull(&s.s, t->flusso.data(), k.data());
-  sodium_memzero(k.data(), k.size());
-  if (esito != 0)
+  const Segreto k = Chiave(deriva_, *t);
+  if (crypto_secretstream_xchacha20poly1305_init_pull(&s.f.s, t->flusso.data(), k.Dati()) != 0)
     Rifiutata("Impossibile decifrare: l'intestazione dei dati cifrati è danneggiata.");
-  s.chiaro.byte.resize(s.grande - kSigillo);
-  uscita_.Apri(*s.carrier, s.resto - pezzi * int64_t(kSigillo));
+  s.chiaro = Segreto(s.grande - kSigillo);
+  s.chiaro.Ridimensiona(s.chiaro.Capienza());
+  uscita_.Apri(*s.carrier, std::max<int64_t>(0, s.resto - pezzi * int64_t(kSigillo)));
   s.aperta = true;
 }
+
+namespace {
+
+[[noreturn]] void Oltre(int64_t n) {
+  Rifiutata(
+      "Impossibile decifrare: la passphrase è giusta, ma dopo la fine dei dati cifrati "
+      "seguono altri " +
+      std::to_string(n) + " byte, che non ne fanno parte.");
+}
+
+}  // namespace
 
 void Decifratore::Pezzo() {
   Stato& s = *stato_;
   unsigned long long n = 0;
   uint8_t tag = 0;
-  if (crypto_secretstream_xchacha20poly1305_pull(
-          &s.s, s.chiaro.byte.data(), &n, &tag, s.pezzo.data(), s.pezzo.size(),
-          s.primo ? s.testata.data() : nullptr, s.primo ? kAssociati : 0) != 0)
+  const uint8_t* associati = s.primo ? s.testata.data() : nullptr;
+  const size_t quanti = s.primo ? kAssociati : 0;
+  if (crypto_secretstream_xchacha20poly1305_pull(&s.f.s, s.chiaro.Dati(), &n, &tag, s.pezzo.data(),
+                                                 s.pezzo.size(), associati, quanti) != 0) {
+    // A stream that ends inside this chunk, followed by other bytes, is
+    // whole: say so rather than blame the passphrase.
+    if (const std::optional<size_t> fine =
+            FineNelPezzo(s.f.s, s.pezzo.data(), s.pezzo.size(), associati, quanti))
+      Oltre(int64_t(s.pezzo.size() - *fine) + s.resto);
+    if (s.storta) Rifiutata("Impossibile decifrare: la lunghezza dei dati cifrati non è valida.");
     Rifiutata(s.primo ? "Passphrase errata, oppure i dati cifrati sono stati alterati: nulla è "
                         "stato estratto."
                       : "I dati cifrati sono stati alterati: l'estrazione è annullata.");
+  }
   const bool ultimo = s.resto == 0;
   if (tag == crypto_secretstream_xchacha20poly1305_TAG_FINAL) {
-    if (!ultimo)
-      Rifiutata("I dati cifrati sono stati alterati: la fine del flusso non è in fondo.");
+    if (!ultimo) Oltre(s.resto);
     s.finito = true;
   } else if (tag != 0) {
     Rifiutata("I dati cifrati sono stati alterati: l'estrazione è annullata.");
+  } else if (ultimo) {
+    // Cut where a chunk ends: this chunk is not the last one, and goes nowhere.
+    Rifiutata(
+        "I dati cifrati sono incompleti: manca la fine del flusso, l'estrazione è annullata.");
   }
   s.primo = false;
-  uscita_.Scrivi(s.chiaro.byte.data(), size_t(n));
+  uscita_.Scrivi(s.chiaro.Dati(), size_t(n));
 }
 
 void Decifratore::Scrivi(const uint8_t* dati, size_t n) {

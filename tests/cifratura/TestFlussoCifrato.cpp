@@ -19,8 +19,9 @@ using Crypta::Parametri;
 // The same key from any header, as a wrong passphrase gives another one.
 Crypta::Derivazione Fissa(uint8_t valore) {
   return [valore](const Crypta::Testata&) {
-    Crypta::ChiaveFlusso k;
-    k.fill(valore);
+    Crypta::Segreto k(Crypta::kChiaveFlusso);
+    k.Ridimensiona(Crypta::kChiaveFlusso);
+    std::memset(k.Dati(), valore, k.Lunghezza());
     return k;
   };
 }
@@ -56,23 +57,28 @@ struct Registro : Crypta::Destinazione {
   void Completa() override { completo = true; }
   void Annulla() noexcept override { annullato = true; }
   int64_t annunciati = -1;
-  std::string dati;
+  std::string dati, errore;  // errore: the refusal's message, set by Decifra
   bool completo = false, annullato = false;
 };
 
 // Decrypts as a reveal would, in blocks of `blocco`; the error's kind, if one.
+const Crypta::File& Nulla() {
+  static const Crypta::File f = Crypta::File::Descrittore(0, "prova");
+  return f;
+}
+
 std::optional<Crypta::Genere> Decifra(const std::string& cifrato, Registro& r, uint8_t chiave = 1,
                                       size_t blocco = 1000) {
-  static const Crypta::File nulla = Crypta::File::Descrittore(0, "prova");
   Crypta::Decifratore d(r, Fissa(chiave));
   try {
-    d.Apri(nulla, int64_t(cifrato.size()));
+    d.Apri(Nulla(), int64_t(cifrato.size()));
     for (size_t i = 0; i < cifrato.size(); i += blocco)
       d.Scrivi(reinterpret_cast<const uint8_t*>(cifrato.data() + i),
                std::min(blocco, cifrato.size() - i));
     d.Completa();
   } catch (const Crypta::Errore& e) {
     d.Annulla();
+    r.errore = e.what();
     return e.genere;
   }
   return std::nullopt;
@@ -97,6 +103,21 @@ TEST(FlussoCifrato, RoundTripsAtChunkBoundaries) {
       EXPECT_TRUE(r.completo);
     }
   }
+  // Sealed as standard input comes, in pieces of any size, with no length
+  // known before the end: the same stream.
+  for (const size_t n : {0, 64, 65, 1000}) {
+    const std::string chiaro = Chiaro(n);
+    std::string cifrato;
+    Crypta::Sigillatore s(
+        Fissa(1), [&](const uint8_t* d, size_t k) { cifrato.append((const char*)d, k); }, kPiccoli);
+    for (size_t i = 0, pezzo = 1; i < n; i += pezzo, pezzo = pezzo * 2 + 1)
+      s.Aggiungi(reinterpret_cast<const uint8_t*>(chiaro.data() + i), std::min(pezzo, n - i));
+    s.Chiudi();
+    EXPECT_EQ(int64_t(cifrato.size()), Crypta::LunghezzaCifrata(int64_t(n), 6)) << n;
+    Registro r;
+    EXPECT_EQ(Decifra(cifrato, r), std::nullopt) << n;
+    EXPECT_EQ(r.dati, chiaro) << n;
+  }
   // The same plaintext twice gives two ciphertexts: a fresh salt and stream.
   EXPECT_NE(Cifra("uguale"), Cifra("uguale"));
 }
@@ -118,6 +139,11 @@ TEST(FlussoCifrato, EveryFlippedBitAndEveryCutIsRefused) {
     Registro r;
     ASSERT_EQ(Decifra(cifrato.substr(0, n), r), Crypta::Genere::Rifiutata) << "cut at " << n;
     EXPECT_FALSE(r.completo);
+    // At most the whole chunks before the cut get through, and none when the
+    // cut falls where a chunk ends: that chunk is not the final one.
+    const size_t interi = n < 55 ? 0 : (n - 55) / 81;
+    const bool alBordo = n > 55 && (n - 55) % 81 == 0;
+    EXPECT_EQ(r.dati.size(), alBordo ? (interi - 1) * 64 : interi * 64) << "cut at " << n;
   }
   // Chunks moved about, or a final chunk in the middle, are refused too.
   std::string scambiato = cifrato;
@@ -127,6 +153,25 @@ TEST(FlussoCifrato, EveryFlippedBitAndEveryCutIsRefused) {
   EXPECT_EQ(Decifra(scambiato, r), Crypta::Genere::Rifiutata);
   const std::string corto = Cifra(Chiaro(10));
   EXPECT_EQ(Decifra(corto + cifrato.substr(55), r), Crypta::Genere::Rifiutata);
+}
+
+// A whole stream followed by other bytes (the window's file appended to,
+// two streams in one file) is said to be just that, wherever the stream's
+// end falls among the chunks the length implies.
+TEST(FlussoCifrato, BytesAfterTheEndAreNamedNotBlamedOnThePassphrase) {
+  for (const size_t n : {0, 10, 64, 100, 128}) {
+    const std::string cifrato = Cifra(Chiaro(n));
+    for (const std::string& dopo :
+         {std::string(1, 'x'), std::string(16, '\0'), std::string(17, 'y'), Chiaro(80), Chiaro(200),
+          Cifra(Chiaro(n))}) {
+      Registro r;
+      ASSERT_EQ(Decifra(cifrato + dopo, r), Crypta::Genere::Rifiutata) << n << " " << dopo.size();
+      EXPECT_NE(r.errore.find("seguono altri " + std::to_string(dopo.size()) + " byte"),
+                std::string::npos)
+          << n << " " << dopo.size() << ": " << r.errore;
+      EXPECT_FALSE(r.completo);
+    }
+  }
 }
 
 TEST(FlussoCifrato, WrongKeyGivesNothing) {
@@ -149,7 +194,7 @@ TEST(FlussoCifrato, HeadersOutOfBoundsAreRefusedWithTheirReason) {
   EXPECT_EQ(t->parametri.passate, 3u);
   EXPECT_EQ(t->parametri.memoriaKiB, 262144u);
   const std::pair<size_t, uint8_t> guasti[] = {
-      {0, 'X'}, {4, 2}, {5, 9}, {6, 5}, {6, 25}, {7, 0}, {7, 17}, {11, 7}, {13, 0x11},
+      {0, 'X'}, {4, 2}, {5, 9}, {6, 5}, {6, 25}, {7, 0}, {11, 7},
   };
   for (const auto& [pos, valore] : guasti) {
     std::string h = buono;
@@ -159,10 +204,60 @@ TEST(FlussoCifrato, HeadersOutOfBoundsAreRefusedWithTheirReason) {
     EXPECT_FALSE(leggi(h)) << pos;
     EXPECT_FALSE(perche.empty());
   }
+  // Argon2's costs: at most 512 MiB and four times the default's work, told
+  // apart from damage, and checked before a derivation could start.
+  const struct {
+    uint32_t passate, memoriaKiB;
+    bool accettata;
+  } costi[] = {
+      {16, 1u << 20, false}, {1, (1u << 19) + 1, false},
+      {13, 1u << 18, false}, {7, 1u << 19, false},
+      {17, 8, false},        {12, 1u << 18, true},
+      {6, 1u << 19, true},   {16, 8, true},
+  };
+  for (const auto& c : costi) {
+    std::string h = buono;
+    for (int i = 0; i < 4; ++i) {
+      h[size_t(7 + i)] = char(c.passate >> (8 * i));
+      h[size_t(11 + i)] = char(c.memoriaKiB >> (8 * i));
+    }
+    EXPECT_EQ(bool(leggi(h)), c.accettata) << c.passate << " x " << c.memoriaKiB;
+    if (c.accettata) continue;
+    EXPECT_NE(perche.find("oltre i limiti"), std::string::npos) << perche;
+    // Through the decryption, which must refuse before it derives a key.
+    Registro r;
+    bool derivata = false;
+    Crypta::Decifratore d(r, [&](const Crypta::Testata& t) {
+      derivata = true;
+      return Fissa(1)(t);
+    });
+    d.Apri(Nulla(), int64_t(h.size()));
+    EXPECT_THROW(d.Scrivi(reinterpret_cast<const uint8_t*>(h.data()), h.size()), Crypta::Errore);
+    EXPECT_FALSE(derivata);
+  }
   EXPECT_FALSE(leggi(buono.substr(0, 54)));
   EXPECT_EQ(perche, "i dati cifrati sono troppo corti");
   EXPECT_FALSE(leggi("ciao, sono un testo"));
   EXPECT_EQ(perche, "i dati nascosti non sono cifrati con --encrypt");
+}
+
+// The buffer that secrets travel in: a move leaves nothing behind, the
+// capacity is never passed, bytes that leave the end are wiped.
+TEST(Segreto, MovesWithoutCopiesAndKeepsItsBounds) {
+  Crypta::Segreto a(8);
+  EXPECT_TRUE(a.Aggiungi("segreto", 7));
+  EXPECT_FALSE(a.Aggiungi("xy", 2));
+  EXPECT_EQ(a.Lunghezza(), 7u);
+  const uint8_t* dove = a.Dati();
+  Crypta::Segreto b = std::move(a);
+  EXPECT_EQ(b.Dati(), dove);
+  EXPECT_EQ(a.Dati(), nullptr);
+  EXPECT_EQ(a.Lunghezza(), 0u);
+  EXPECT_TRUE(b.Uguale(Crypta::Segreto("segreto", 7)));
+  EXPECT_FALSE(b.Uguale(Crypta::Segreto("segretO", 7)));
+  b.Ridimensiona(3);  // what is left past the end is read within the capacity
+  EXPECT_EQ(std::string(reinterpret_cast<const char*>(b.Dati()), 8),
+            std::string("seg\0\0\0\0\0", 8));
 }
 
 }  // namespace

@@ -57,10 +57,12 @@ class Processo {
   // all (true) or has ended without (false).
   bool Dai(const std::string& dati);
   void Segnale(int s);  // on Windows SIGINT only, as Ctrl-C on the shared console
-  Risultato Fine();  // closes its standard input and waits for the end
+  Risultato Fine();     // closes its standard input and waits for the end
   // Waits for the end with its standard input still open: for a program that
   // is to stop by itself.
   Risultato FineDaSolo();
+  // Its process id on POSIX (its handle on Windows), to look at it from outside.
+  intptr_t Id() const { return pid_; }
 
  private:
   // A pid and descriptors on POSIX, HANDLEs on Windows; leggi_ is our look

@@ -149,6 +149,7 @@ TEST_F(Cifrata, DecryptRefusesWhatItCannotOpenAndNeverOverwrites) {
   const std::string chiaro =
       File("chiaro", "non sono cifrato, e sono abbastanza lungo da sembrarlo forse");
   Risultato r = Cli({"decrypt", chiaro, "-o", dir / "x", "--passphrase-file", frase});
+  const long poca = r.memoriaKiB;  // a refusal before any key is derived
   EXPECT_EQ(r.stato, 1);
   EXPECT_EQ(
       r.err,
@@ -164,9 +165,29 @@ TEST_F(Cifrata, DecryptRefusesWhatItCannotOpenAndNeverOverwrites) {
   r = Cli({"decrypt", cry, "-o", esiste, "--passphrase-file", frase});
   EXPECT_EQ(r.stato, 2);
   EXPECT_EQ(Testo(esiste), "mio");
-  r = Cli({"decrypt", cry, "-", "--passphrase-file", frase});
+  // "-" as the file is standard input, as everywhere.
+  r = Cli({"decrypt", "-", "-", "--passphrase-file", frase}, Opzioni{Testo(cry), {}, false});
   EXPECT_EQ(r.stato, 0) << r.err;
   EXPECT_EQ(r.out, "segreto");
+  // Appended to twice: the stream is whole, and the bytes after it are named.
+  const std::string doppio = File("doppio.cry", Testo(cry) + Testo(cry));
+  r = Cli({"decrypt", doppio, "-o", dir / "x", "--passphrase-file", frase});
+  EXPECT_EQ(r.stato, 1);
+  EXPECT_EQ(r.err,
+            "tavelin-cli: Impossibile decifrare: la passphrase è giusta, ma dopo la fine "
+            "dei dati cifrati seguono altri " +
+                std::to_string(Testo(cry).size()) + " byte, che non ne fanno parte.\n");
+  EXPECT_FALSE(std::filesystem::exists(dir / "x"));
+  // Argon2 costs past the ceiling: refused at once, before any key is derived.
+  std::string caro = Testo(cry);
+  caro.replace(7, 8, std::string("\x10\0\0\0\0\0\x10\0", 8));  // 16 passes over 1 GiB
+  r = Cli({"decrypt", File("caro", caro), "-", "--passphrase-file", frase});
+  EXPECT_EQ(r.stato, 1);
+  EXPECT_EQ(r.err,
+            "tavelin-cli: Impossibile decifrare: l'intestazione chiede ad Argon2 16 passate "
+            "su 1024 MiB di memoria, oltre i limiti di questo programma (al massimo 16 "
+            "passate, 512 MiB e 4 volte il lavoro normale).\n");
+  EXPECT_LT(r.memoriaKiB - poca, 16 * 1024);
 }
 
 TEST_F(Cifrata, ThePassphraseNeverComesFromTheCommandLine) {
@@ -188,6 +209,13 @@ TEST_F(Cifrata, ThePassphraseNeverComesFromTheCommandLine) {
       {{"reveal", c, "-t", "--encrypt"},
        "Indicare la passphrase con --passphrase-file F, oppure digitarla a un terminale (mai "
        "sulla riga di comando)."},
+      {{"decrypt", "-", "-", "--passphrase-file", "/dev/stdin"},
+       "Il file della passphrase \"/dev/stdin\" è lo standard input, che porta già i dati "
+       "cifrati."},
+      {{"reveal", c, "-t", "--encrypt", "--key-file", "/dev/stdin", "--passphrase-file",
+        "/dev/fd/0"},
+       "--key-file e --passphrase-file indicano lo stesso file (\"/dev/stdin\" e \"/dev/fd/0\"): "
+       "la chiave e la passphrase si leggono da due file diversi."},
   };
   for (const auto& [argomenti, messaggio] : casi) {
     const Risultato r = Cli(argomenti, Opzioni{"dati", {}, false});

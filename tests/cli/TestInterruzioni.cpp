@@ -20,7 +20,8 @@ namespace fs = std::filesystem;
 
 #ifdef _WIN32
 const int kSegnali[] = {SIGINT};  // Ctrl-C: a console sends no other signal
-const char* const kSenzaConsole = "Wine gives a console, and Ctrl-C, only to a program started on a terminal";
+const char* const kSenzaConsole =
+    "Wine gives a console, and Ctrl-C, only to a program started on a terminal";
 #else
 const int kSegnali[] = {SIGINT, SIGTERM, SIGHUP};
 #endif
@@ -130,13 +131,18 @@ TEST_F(Interruzioni, NewFilesKeepTheCarriersModeOrArePrivate) {
   EXPECT_EQ(fs::status(fs::u8path(copia)).permissions() & fs::perms::owner_write, fs::perms::none);
   EXPECT_EQ(Cli({"reveal", copia, "-t"}).out, "x");
 #else
-  ::chmod(c.c_str(), 0640);
+  // A mode that the usual umask would change: the copy keeps it all the same.
+  ::chmod(c.c_str(), 0666);
+  const mode_t maschera = ::umask(022);
   const std::string copia = dir / "copia.bmp", uscita = dir / "uscita";
-  ASSERT_EQ(Cli({"hide", c, "-t", "x", "-o", copia}).stato, 0);
-  ASSERT_EQ(Cli({"reveal", copia, "-o", uscita}).stato, 0);
+  const int nascosto = Cli({"hide", c, "-t", "x", "-o", copia}).stato;
+  const int rivelato = Cli({"reveal", copia, "-o", uscita}).stato;
+  ::umask(maschera);
+  ASSERT_EQ(nascosto, 0);
+  ASSERT_EQ(rivelato, 0);
   struct stat st;
   ASSERT_EQ(::stat(copia.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(st.st_mode & 0777, 0666u);
   ASSERT_EQ(::stat(uscita.c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 #endif
@@ -166,7 +172,8 @@ TEST_F(Interruzioni, AFullDiskNeverEndsInAFalseSuccess) {
   GTEST_SKIP() << "a small disk to fill is a tmpfs mount, which Windows has not";
 #else
   const Disco disco(dir / "m");
-  if (!disco.montato_) GTEST_SKIP() << "mounting a tmpfs needs root in a mount namespace of its own";
+  if (!disco.montato_)
+    GTEST_SKIP() << "mounting a tmpfs needs root in a mount namespace of its own";
   // A sparse 30 MB carrier costs nothing until the hide fills it.
   Bitmap b;
   b.pixel = 0;

@@ -210,14 +210,5 @@ TEST_F(Hide, TemporaryFilesAreRemoved) {
   EXPECT_TRUE(std::filesystem::is_empty(tmp));
 }
 
-TEST_F(Hide, KeyFromAFileIsItsFirstLine) {
-  const std::string c = Carrier();
-  const std::string chiave = File("chiave.txt", "segreto\r\naltro\n");
-  ASSERT_EQ(Cli({"hide", c, "-t", "ciao", "--key-file", chiave}).stato, 0);
-  EXPECT_EQ(Cli({"reveal", c, "-t", "-k", "segreto"}).out, "ciao");
-  EXPECT_EQ(Cli({"reveal", c, "-t", "--key-file", chiave}).out, "ciao");
-  EXPECT_NE(Cli({"reveal", c, "-t", "-k", "segreto\r"}).out, "ciao");
-}
-
 }  // namespace
 }  // namespace prova

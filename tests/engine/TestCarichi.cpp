@@ -24,7 +24,8 @@ TEST(Permessi, ACopyKeepsTheCarriersBitsARevealedFileIsPrivate) {
   // Windows keeps one of the bits, whether the file may be written: a copy of
   // a read-only carrier is read-only. Who may read is the folder's access list.
   namespace fs = std::filesystem;
-  fs::permissions(fs::u8path(c), fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+  fs::permissions(fs::u8path(c),
+                  fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   Nascondi(c, "segreto", 4, copia);
   EXPECT_EQ(fs::status(fs::u8path(copia)).permissions() & fs::perms::owner_write, fs::perms::none);
@@ -33,15 +34,16 @@ TEST(Permessi, ACopyKeepsTheCarriersBitsARevealedFileIsPrivate) {
   EXPECT_NE(fs::status(fs::u8path(dir / "rivelato")).permissions() & fs::perms::owner_write,
             fs::perms::none);
 #else
-  const mode_t maschera = ::umask(0);
-  ::chmod(c.c_str(), 0640);
+  // A mode that the usual umask would change.
+  const mode_t maschera = ::umask(022);
+  ::chmod(c.c_str(), 0664);
   Nascondi(c, "segreto", 4, copia);
   Crypta::DestinazioneFile d(dir / "rivelato");
   ASSERT_TRUE(Crypta::Rivela(copia, "k", 4, d).trovato);
   ::umask(maschera);
   struct stat st;
   ASSERT_EQ(::stat(copia.c_str(), &st), 0);
-  EXPECT_EQ(st.st_mode & 0777, 0640u);
+  EXPECT_EQ(st.st_mode & 0777, 0664u);
   ASSERT_EQ(::stat((dir / "rivelato").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0600u);
 #endif
@@ -59,7 +61,8 @@ TEST(Compressione, CompressedCarriersTakeNoHideAndStillReveal) {
     EXPECT_EQ(Crypta::BmpHeader.Compressione, std::to_string(codice));
     EXPECT_EQ(GenereDi([&] { Crypta::CryptBitmap(c, 54, 2, "ab", true, "", 1); }),
               Crypta::Genere::Rifiutata);
-    EXPECT_EQ(GenereDi([&] { Nascondi(c, "ab", 1, dir / "copia.bmp"); }), Crypta::Genere::Rifiutata);
+    EXPECT_EQ(GenereDi([&] { Nascondi(c, "ab", 1, dir / "copia.bmp"); }),
+              Crypta::Genere::Rifiutata);
     EXPECT_EQ(Leggi(c), prima);
     EXPECT_FALSE(File::Esiste(dir / "copia.bmp"));
   }

@@ -26,7 +26,7 @@ struct Occupato {
 
 const QString kErrata = QStringLiteral("Passphrase errata, oppure i dati sono stati alterati");
 
-std::optional<std::string> Chiedi(QWidget* padre, bool conferma) {
+std::optional<Crypta::Segreto> Chiedi(QWidget* padre, bool conferma) {
   Piattaforma& p = Piattaforma::Attuale();
   for (;;) {
     std::optional<Piattaforma::Frase> f = p.ChiediPassphrase(padre, conferma);
@@ -35,11 +35,11 @@ std::optional<std::string> Chiedi(QWidget* padre, bool conferma) {
     const bool diverse = conferma && f->passphrase != f->ripetuta;
     if (!vuota && !diverse) {
       QByteArray utf8 = f->passphrase.toUtf8();
-      std::string byte(utf8.constData(), size_t(utf8.size()));
+      Crypta::Segreto byte(utf8.constData(), size_t(utf8.size()));
       utf8.fill('\0');
       Cancella(f->passphrase);
       Cancella(f->ripetuta);
-      return byte;
+      return std::optional<Crypta::Segreto>(std::move(byte));
     }
     Cancella(f->passphrase);
     Cancella(f->ripetuta);

@@ -9,13 +9,16 @@
 #include <optional>
 #include <string>
 
+#include "Segreto.h"
+
 class QWidget;
 
 namespace Frase {
 
 // The passphrase's bytes (UTF-8, as a terminal gives them to the command
-// line), asked twice with `conferma`; nothing when the user cancels.
-std::optional<std::string> Chiedi(QWidget* padre, bool conferma);
+// line) in the engine's locked buffer, asked twice with `conferma`; nothing
+// when the user cancels.
+std::optional<Crypta::Segreto> Chiedi(QWidget* padre, bool conferma);
 
 // Runs `lavoro` through the seam's wait, with a busy cursor.
 void Attendi(const std::function<void()>& lavoro);

@@ -14,6 +14,7 @@
 #include <string>
 
 #include "CasellaPercorso.h"
+#include "Segreto.h"
 
 class CasellaMultiriga;
 class Immagine;
@@ -87,7 +88,7 @@ class TabCrypt : public QGroupBox {
   bool Invisibile(const QString& carrier, bool testo, const std::string& dati, int64_t lunghezza,
                   std::string& frase);
   // With a passphrase, the payload goes encrypted; the passphrase is spent.
-  std::optional<QString> Nascondi(std::optional<std::string>& frase);
+  std::optional<QString> Nascondi(std::optional<Crypta::Segreto>& frase);
   void Avvisa(const QString& testo);
 
   CasellaPercorso* TxtDirCrypt = nullptr;

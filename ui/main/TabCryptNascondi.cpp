@@ -89,7 +89,7 @@ std::optional<TabCrypt::Misura> TabCrypt::MisuraFile(const QString& file) {
 void TabCrypt::CmdCrypt_Click() {
   // Asked while the window takes input: a dialog over a disabled window
   // would be disabled with it. Cancel hides nothing.
-  std::optional<std::string> frase;
+  std::optional<Crypta::Segreto> frase;
   if (ChkPassphrase->isChecked()) {
     frase = Frase::Chiedi(window(), true);
     if (!frase) return;
@@ -103,7 +103,7 @@ void TabCrypt::CmdCrypt_Click() {
   if (errore) Avvisa(*errore);
 }
 
-std::optional<QString> TabCrypt::Nascondi(std::optional<std::string>& frase) {
+std::optional<QString> TabCrypt::Nascondi(std::optional<Crypta::Segreto>& frase) {
   const bool testo = Option3->isChecked();
   const QString carrier = TxtDirCrypt->text();
   const int16_t nbit = nbit_;

@@ -66,7 +66,7 @@ class Conta : public Crypta::Destinazione {
 
 std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std::string& chiave,
                                           const QString& uscita, bool testo) {
-  std::optional<std::string> frase;
+  std::optional<Crypta::Segreto> frase;
   if (ChkPassphraseRivela->isChecked()) {
     frase = Frase::Chiedi(window(), false);
     if (!frase) return std::nullopt;
@@ -110,7 +110,7 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
     }
   }
   std::optional<Crypta::Decifratore> decifratore;
-  Crypta::ChiaveFlusso k{};
+  Crypta::Segreto k;
   if (sonda.Cifrato()) {
     std::string perche;
     const std::optional<Crypta::Testata> t =
@@ -123,7 +123,7 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
     decifratore.emplace(conta, [&k, attesa = t->byte](const Crypta::Testata& letta) {
       if (letta.byte != attesa)
         throw Crypta::Errore("La bitmap è cambiata durante l'operazione.", Crypta::Genere::File);
-      return k;
+      return Crypta::Segreto(k.Dati(), k.Lunghezza());
     });
   }
   Crypta::Destinazione& prima =
@@ -132,11 +132,11 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
   try {
     trovato = Crypta::Rivela(carrier, chiave, nbit_, prima, o).trovato;
   } catch (const Crypta::Errore& e) {
-    std::fill(k.begin(), k.end(), 0);
+    k = Crypta::Segreto();
     if (decifratore && e.genere == Crypta::Genere::Rifiutata) return Frase::kErrata;
     throw;
   }
-  std::fill(k.begin(), k.end(), 0);
+  k = Crypta::Segreto();
   if (testo) Text1->setText(Codici::ATesto(trovato ? memoria.dati : "False"));
   if (!trovato) {
     emit Stato(QStringLiteral("Nessun dato trovato con questa chiave e questo numero di bit"));
