@@ -1,6 +1,4 @@
-// Warnings before a hide, on standard error; they never stop it. A key whose
-// characters cancel out stores the payload in clear; a palette or 1-bit
-// carrier, or 4 or 8 bits a byte, show the hidden bits, by the PSNR expected.
+// Warnings on standard error; they never stop a command.
 #pragma once
 
 #include <cstdint>
@@ -12,7 +10,7 @@ namespace Cli {
 
 void Avvisa(const std::string& testo);
 
-// `chiave` as the engine's codes; `lunghezza`: the bytes to hide.
+// The engine's warnings before a hide of `lunghezza` bytes.
 void AvvisaNascondi(const std::string& carrier, const Crypta::Analisi& a, int16_t Nbit,
                     const std::string& chiave, bool cifrato, int64_t lunghezza);
 

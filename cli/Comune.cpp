@@ -7,7 +7,7 @@
 
 #include "Barra.h"
 #include "Comandi.h"
-#include "Diagnosi.h"
+#include "Spiega.h"
 #include "Esito.h"
 #include "Segnali.h"
 #include "Testo.h"
@@ -44,6 +44,10 @@ std::string LeggiPoco(const Crypta::File& f) {
 
 }  // namespace
 
+const char* const kSenzaCifratura =
+    "Questa versione di tavelin-cli è compilata senza cifratura (manca libsodium): --encrypt e "
+    "decrypt non sono disponibili.";
+
 int16_t LeggiBit(const std::string& testo) {
   if (testo == "1" || testo == "2" || testo == "4" || testo == "8")
     return static_cast<int16_t>(testo[0] - '0');
@@ -79,7 +83,7 @@ Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {
   if (a.esito == Crypta::Analisi::Esito::Illeggibile)
     Crypta::ErroreFile(path, "aprire", a.errore);
   if (!a.Accettata())
-    Rifiuta(spiega ? "Formato file non valido\n" + Diagnosi(path, a) : "Formato file non valido");
+    Rifiuta(spiega ? "Formato file non valido\n" + Spiega(path, a) : "Formato file non valido");
   return a;
 }
 

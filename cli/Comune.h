@@ -15,6 +15,9 @@ namespace Cli {
 class Barra;
 struct OpzioniChiave;
 
+// What a build without libsodium says when --encrypt or decrypt is asked for.
+extern const char* const kSenzaCifratura;
+
 constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
 constexpr int64_t kMassimoNascondibile = 2147483647;  // the length field's largest value
 

@@ -8,13 +8,12 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
-#include "Nuovo.h"
 #include "Segnali.h"
 
 namespace Cli {
 
 void Decifra(const OpzioniDecifra& o) {
-  if (!CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (!Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (o.conTrattino && o.trattino != "-")
     ErroreUso("Argomento non previsto: \"" + o.trattino +
               "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
@@ -22,10 +21,10 @@ void Decifra(const OpzioniDecifra& o) {
     ErroreUso("Indicare una e una sola uscita: -o FILE oppure - (standard output).");
   if (o.conUscita && Crypta::File::Esiste(o.uscita)) Crypta::ErroreFile(o.uscita, "creare", EEXIST);
   const Crypta::File ingresso = Crypta::File::Apri(o.file, Crypta::File::Modo::Lettura);
-  DestinazioneNuova nuovo(o.uscita);
+  Crypta::DestinazioneNuova nuovo(o.uscita);
   Crypta::DestinazioneFlusso flusso(StandardOutput());
   Crypta::Destinazione& uscita = o.conUscita ? static_cast<Crypta::Destinazione&>(nuovo) : flusso;
-  Decifratore d(uscita, DaPassphrase(Passphrase(o.cifra, false, false)));
+  Crypta::Decifratore d(uscita, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
   d.Apri(ingresso, ingresso.Dimensione());
   try {
     std::vector<uint8_t> blocco(size_t{1} << 20);

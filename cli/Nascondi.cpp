@@ -29,9 +29,9 @@ constexpr int64_t kMassimo = kMassimoNascondibile;
 // What the payload takes in the carrier: itself, or its ciphertext.
 struct Misura {
   bool cifra = false;
-  int64_t operator()(int64_t chiaro) const { return cifra ? LunghezzaCifrata(chiaro) : chiaro; }
+  int64_t operator()(int64_t chiaro) const { return cifra ? Crypta::LunghezzaCifrata(chiaro) : chiaro; }
   std::string Cifrato(int64_t chiaro) const {
-    return cifra ? " (" + std::to_string(LunghezzaCifrata(chiaro)) + " cifrato)" : "";
+    return cifra ? " (" + std::to_string(Crypta::LunghezzaCifrata(chiaro)) + " cifrato)" : "";
   }
 };
 
@@ -135,7 +135,7 @@ void Nascondi(const OpzioniNascondi& o) {
               "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
-  if (o.cifra.cifra && !CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.
@@ -158,9 +158,9 @@ void Nascondi(const OpzioniNascondi& o) {
   r.carico = dati.Carico();
   r.lunghezza = dati.lunghezza;
   if (o.conCopia) r.copia = o.copia;
-  std::optional<Cifratore> cifratore;
+  std::optional<Crypta::Cifratore> cifratore;
   if (o.cifra.cifra) {
-    cifratore.emplace(DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)), dati.lunghezza,
+    cifratore.emplace(Crypta::DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)), dati.lunghezza,
                       dati.Lettore());
     r.carico = Crypta::Carico::DiProduttore(
         [&cifratore](uint8_t* dest, size_t n) { cifratore->Produci(dest, n); });

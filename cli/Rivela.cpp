@@ -61,7 +61,7 @@ class Spia : public Crypta::Destinazione {
   void Completa() override { d_.Completa(); }
   void Annulla() noexcept override { d_.Annulla(); }
   bool Cifrati() const {
-    return Cli::Cifrato(reinterpret_cast<const uint8_t*>(inizio_.data()), inizio_.size());
+    return Crypta::Cifrato(reinterpret_cast<const uint8_t*>(inizio_.data()), inizio_.size());
   }
 
  private:
@@ -78,7 +78,7 @@ void Rivela(const OpzioniRivela& o) {
               "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
   if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output).");
-  if (o.cifra.cifra && !CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
   if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
@@ -90,8 +90,8 @@ void Rivela(const OpzioniRivela& o) {
                             : o.testo   ? static_cast<Crypta::Destinazione&>(testo)
                                         : byte;
   Spia spia(d);
-  std::optional<Decifratore> decifratore;
-  if (o.cifra.cifra) decifratore.emplace(d, DaPassphrase(Passphrase(o.cifra, false, false)));
+  std::optional<Crypta::Decifratore> decifratore;
+  if (o.cifra.cifra) decifratore.emplace(d, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
   Crypta::Destinazione& prima =
       decifratore ? static_cast<Crypta::Destinazione&>(*decifratore) : spia;
   Barra barra("Estraggo");

@@ -8,7 +8,6 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
-#include "Nuovo.h"
 #include "Scansione.h"
 #include "Segnali.h"
 #include "Testo.h"
@@ -96,7 +95,7 @@ void Scansiona(const OpzioniScan& o) {
     ErroreUso("Il candidato " + std::to_string(o.rivela) + " non c'è: la scansione ne ha trovati " +
               std::to_string(trovati.size()) + ".");
   const Crypta::Candidato& c = trovati[size_t(o.rivela - 1)];
-  DestinazioneNuova uscita(o.uscita);
+  Crypta::DestinazioneNuova uscita(o.uscita);
   if (!Crypta::Rivela(o.bitmap, ChiaveDi(c.maschera), c.Nbit, uscita, Interrompibile()).trovato)
     throw Crypta::Errore("La bitmap \"" + o.bitmap + "\" è cambiata durante l'operazione.",
                          Crypta::Genere::File);

@@ -70,3 +70,20 @@ void DestinazioneFlusso::Apri(const File& carrier, int64_t) { NonLaBitmap(uscita
 void DestinazioneFlusso::Scrivi(const uint8_t* dati, size_t n) { uscita_.Scrivi(dati, n); }
 
 }  // namespace Crypta
+
+namespace Crypta {
+
+void DestinazioneNuova::Apri(const File&, int64_t) {
+  if (File::Esiste(path_)) ErroreFile(path_, "creare", EEXIST);
+  file_.emplace(File::Anonimo(path_, 0600));
+}
+
+void DestinazioneNuova::Scrivi(const uint8_t* dati, size_t n) { file_->Scrivi(dati, n); }
+
+void DestinazioneNuova::Completa() {
+  file_->Sincronizza();
+  file_->DaiNome();
+  file_.reset();
+}
+
+}  // namespace Crypta

@@ -148,6 +148,22 @@ class DestinazioneFile : public Destinazione {
   bool nuovo_ = false;
 };
 
+// Makes a new file: it has no name until the payload is whole and on the
+// device, it never replaces a file, and it leaves nothing behind a failure.
+// Readable by its owner only, as it holds what was hidden.
+class DestinazioneNuova : public Destinazione {
+ public:
+  explicit DestinazioneNuova(std::string path) : path_(std::move(path)) {}
+  void Apri(const File& carrier, int64_t lunghezza) override;
+  void Scrivi(const uint8_t* dati, size_t n) override;
+  void Completa() override;
+  void Annulla() noexcept override { file_.reset(); }
+
+ private:
+  std::string path_;
+  std::optional<File> file_;
+};
+
 // Keeps the payload in memory (a revealed text).
 class DestinazioneMemoria : public Destinazione {
  public:

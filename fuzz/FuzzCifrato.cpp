@@ -19,9 +19,9 @@ namespace {
   std::abort();
 }
 
-Cli::Derivazione Fissa() {
-  return [](const Cli::Testata&) {
-    Cli::ChiaveFlusso k;
+Crypta::Derivazione Fissa() {
+  return [](const Crypta::Testata&) {
+    Crypta::ChiaveFlusso k;
     k.fill(7);
     return k;
   };
@@ -51,7 +51,7 @@ const Crypta::File& Nulla() {
 
 // True when the bytes decrypt whole; a refusal must leave the sink given back.
 bool Decifra(const uint8_t* p, size_t n, Registro& r) {
-  Cli::Decifratore d(r, Fissa());
+  Crypta::Decifratore d(r, Fissa());
   try {
     d.Apri(Nulla(), int64_t(n));
     // In two writes, where the input's first byte says, as blocks fall.
@@ -77,13 +77,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   const std::string chiaro(reinterpret_cast<const char*>(data), size);
   size_t letto = 0;
-  Cli::Cifratore c(
+  Crypta::Cifratore c(
       Fissa(), int64_t(size),
       [&](uint8_t* d, size_t n) {
         std::memcpy(d, chiaro.data() + letto, n);
         letto += n;
       },
-      Cli::Parametri{6, 1, 8});
+      Crypta::Parametri{6, 1, 8});
   std::string cifrato(size_t(c.Lunghezza()), '\0');
   c.Produci(reinterpret_cast<uint8_t*>(cifrato.data()), cifrato.size());
   const auto* byte = reinterpret_cast<const uint8_t*>(cifrato.data());

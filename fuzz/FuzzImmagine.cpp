@@ -1,7 +1,7 @@
 // The fuzz target of prepare's reading: arbitrary bytes as a picture, through
 // the image library as prepare calls it. Not our decoder, but our input: the
 // only outcomes allowed are a picture whose every pixel can be read, or a
-// refusal (Cli::Uscita) or a file error (Crypta::Errore).
+// refusal or a file error (Crypta::Errore).
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "Esito.h"
+#include "Crypta.h"
 #include "Decodifica.h"
 
 namespace fs = std::filesystem;
@@ -44,9 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     f.write(reinterpret_cast<const char*>(data), std::streamsize(size));
   }
   const Crypta::File f = Crypta::File::Apri(Percorso(), Crypta::File::Modo::Lettura);
-  Cli::Leggibile(f);
+  Crypta::Leggibile(f);
   try {
-    const Cli::Immagine im = Cli::Decodifica(f);
+    const Crypta::Immagine im = Crypta::Decodifica(f);
     if (im.larghezza <= 0 || im.altezza <= 0 || !im.rgb) std::abort();
     // Every sample is there to be read.
     unsigned somma = 0;
@@ -54,9 +54,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < n; i += 61) somma += im.rgb[i];
     somma += im.rgb[n - 1];
     static_cast<void>(somma);
-  } catch (const Cli::Uscita& u) {
-    if (u.stato != Cli::kRifiuto) std::abort();
-  } catch (const Crypta::Errore&) {
+  } catch (const Crypta::Errore& e) {
+    // A refusal, or the file layer's error: never anything else.
+    if (e.genere != Crypta::Genere::Rifiutata && e.genere != Crypta::Genere::File) std::abort();
   }
   return 0;
 }

@@ -27,7 +27,7 @@
 
 #include "Operazioni.h"
 
-namespace Cli {
+namespace Crypta {
 
 // False in a build without libsodium; then kSenzaCifratura says so.
 bool CifraturaDisponibile();
@@ -84,11 +84,11 @@ class Cifratore {
 // authenticated plaintext reaches it. A wrong passphrase, a changed chunk or
 // a stream that stops before its final tag throws Errore of kind Rifiutata,
 // and the other sink gives back what it had.
-class Decifratore : public Crypta::Destinazione {
+class Decifratore : public Destinazione {
  public:
-  Decifratore(Crypta::Destinazione& uscita, Derivazione deriva);
+  Decifratore(Destinazione& uscita, Derivazione deriva);
   ~Decifratore() override;
-  void Apri(const Crypta::File& carrier, int64_t lunghezza) override;
+  void Apri(const File& carrier, int64_t lunghezza) override;
   void Scrivi(const uint8_t* dati, size_t n) override;
   void Completa() override;
   void Annulla() noexcept override;
@@ -97,9 +97,9 @@ class Decifratore : public Crypta::Destinazione {
   void Testa();
   void Pezzo();
   struct Stato;
-  Crypta::Destinazione& uscita_;
+  Destinazione& uscita_;
   Derivazione deriva_;
   std::unique_ptr<Stato> stato_;
 };
 
-}  // namespace Cli
+}  // namespace Crypta

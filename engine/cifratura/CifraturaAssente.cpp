@@ -2,12 +2,12 @@
 // or decrypted. The commands ask CifraturaDisponibile before they get here.
 #include "Cifratura.h"
 
-namespace Cli {
+namespace Crypta {
 
 namespace {
 
 [[noreturn]] void Manca() {
-  throw Crypta::Errore(kSenzaCifratura, Crypta::Genere::Argomento);
+  throw Errore(kSenzaCifratura, Genere::Argomento);
 }
 
 }  // namespace
@@ -31,11 +31,11 @@ void Cifratore::Produci(uint8_t*, size_t) {
 }
 
 struct Decifratore::Stato {};
-Decifratore::Decifratore(Crypta::Destinazione& uscita, Derivazione) : uscita_(uscita) {
+Decifratore::Decifratore(Destinazione& uscita, Derivazione) : uscita_(uscita) {
   Manca();
 }
 Decifratore::~Decifratore() = default;
-void Decifratore::Apri(const Crypta::File&, int64_t) {
+void Decifratore::Apri(const File&, int64_t) {
   Manca();
 }
 void Decifratore::Scrivi(const uint8_t*, size_t) {
@@ -46,4 +46,4 @@ void Decifratore::Completa() {
 }
 void Decifratore::Annulla() noexcept {}
 
-}  // namespace Cli
+}  // namespace Crypta

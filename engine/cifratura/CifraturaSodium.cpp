@@ -9,7 +9,7 @@
 #include "Cifratura.h"
 #include "Contenuto.h"
 
-namespace Cli {
+namespace Crypta {
 
 namespace {
 
@@ -22,12 +22,12 @@ static_assert(sizeof(Testata::sale) == crypto_pwhash_SALTBYTES);
 static_assert(sizeof(ChiaveFlusso) == crypto_secretstream_xchacha20poly1305_KEYBYTES);
 
 [[noreturn]] void Rifiutata(const std::string& messaggio) {
-  throw Crypta::Errore(messaggio, Crypta::Genere::Rifiutata);
+  throw Errore(messaggio, Genere::Rifiutata);
 }
 
 void Avvia() {
   if (sodium_init() < 0)
-    throw Crypta::Errore("Impossibile avviare la libreria di cifratura.", Crypta::Genere::File);
+    throw Errore("Impossibile avviare la libreria di cifratura.", Genere::File);
 }
 
 void Metti(uint8_t* p, uint32_t v) {
@@ -58,8 +58,8 @@ Derivazione DaPassphrase(std::string passphrase) {
     if (crypto_pwhash(k.data(), k.size(), p, segreto->byte.size(), t.sale.data(),
                       t.parametri.passate, size_t(t.parametri.memoriaKiB) * 1024,
                       crypto_pwhash_ALG_ARGON2ID13) != 0)
-      throw Crypta::Errore("Memoria insufficiente per derivare la chiave dalla passphrase.",
-                           Crypta::Genere::File);
+      throw Errore("Memoria insufficiente per derivare la chiave dalla passphrase.",
+                           Genere::File);
     return k;
   };
 }
@@ -89,7 +89,7 @@ Cifratore::Cifratore(const Derivazione& deriva, int64_t chiaro,
   t.parametri = p;
   randombytes_buf(t.sale.data(), t.sale.size());
   uint8_t* h = s.testata.data();
-  std::memcpy(h, Crypta::kMarcaCifrata.data(), 4);
+  std::memcpy(h, kMarcaCifrata.data(), 4);
   h[4] = 1;
   h[5] = 1;
   h[6] = uint8_t(p.esponente);
@@ -111,7 +111,7 @@ void Cifratore::Produci(uint8_t* dest, size_t n) {
   while (n > 0) {
     if (s.dato == s.uscita.size()) {
       if (s.rimasto < 0)
-        throw Crypta::Errore("Cifratura oltre la fine.", Crypta::Genere::Argomento);
+        throw Errore("Cifratura oltre la fine.", Genere::Argomento);
       const size_t m = size_t(std::min<int64_t>(s.rimasto, int64_t(s.chiaro.byte.size())));
       if (m > 0) s.leggi(s.chiaro.byte.data(), m);
       s.rimasto -= int64_t(m);
@@ -134,7 +134,7 @@ void Cifratore::Produci(uint8_t* dest, size_t n) {
 
 struct Decifratore::Stato {
   Stream s;
-  const Crypta::File* carrier = nullptr;
+  const File* carrier = nullptr;
   int64_t resto = 0;           // ciphertext not yet taken, header included
   std::vector<uint8_t> pezzo;  // the chunk or header being gathered
   size_t atteso = kTestata;    // its full size
@@ -144,7 +144,7 @@ struct Decifratore::Stato {
   bool primo = true, finito = false, aperta = false;
 };
 
-Decifratore::Decifratore(Crypta::Destinazione& uscita, Derivazione deriva)
+Decifratore::Decifratore(Destinazione& uscita, Derivazione deriva)
     : uscita_(uscita), deriva_(std::move(deriva)), stato_(std::make_unique<Stato>()) {
   Avvia();
 }
@@ -153,7 +153,7 @@ Decifratore::~Decifratore() {
   if (stato_) sodium_memzero(&stato_->s, sizeof stato_->s);
 }
 
-void Decifratore::Apri(const Crypta::File& carrier, int64_t lunghezza) {
+void Decifratore::Apri(const File& carrier, int64_t lunghezza) {
   Stato& s = *stato_;
   s.carrier = &carrier;
   s.resto = lunghezza;
@@ -249,4 +249,4 @@ void Decifratore::Annulla() noexcept {
   if (stato_->aperta) uscita_.Annulla();
 }
 
-}  // namespace Cli
+}  // namespace Crypta

@@ -14,12 +14,12 @@
 namespace prova {
 namespace {
 
-using Cli::Parametri;
+using Crypta::Parametri;
 
 // The same key from any header, as a wrong passphrase gives another one.
-Cli::Derivazione Fissa(uint8_t valore) {
-  return [valore](const Cli::Testata&) {
-    Cli::ChiaveFlusso k;
+Crypta::Derivazione Fissa(uint8_t valore) {
+  return [valore](const Crypta::Testata&) {
+    Crypta::ChiaveFlusso k;
     k.fill(valore);
     return k;
   };
@@ -29,7 +29,7 @@ constexpr Parametri kPiccoli{6, 1, 8};  // chunks of 64 bytes
 
 std::string Cifra(const std::string& chiaro, const Parametri& p = kPiccoli, uint8_t chiave = 1) {
   size_t pos = 0;
-  Cli::Cifratore c(
+  Crypta::Cifratore c(
       Fissa(chiave), int64_t(chiaro.size()),
       [&](uint8_t* d, size_t n) {
         std::memcpy(d, chiaro.data() + pos, n);
@@ -64,7 +64,7 @@ struct Registro : Crypta::Destinazione {
 std::optional<Crypta::Genere> Decifra(const std::string& cifrato, Registro& r, uint8_t chiave = 1,
                                       size_t blocco = 1000) {
   static const Crypta::File nulla = Crypta::File::Descrittore(0, "prova");
-  Cli::Decifratore d(r, Fissa(chiave));
+  Crypta::Decifratore d(r, Fissa(chiave));
   try {
     d.Apri(nulla, int64_t(cifrato.size()));
     for (size_t i = 0; i < cifrato.size(); i += blocco)
@@ -87,8 +87,8 @@ TEST(FlussoCifrato, RoundTripsAtChunkBoundaries) {
   for (const size_t n : {0, 1, 63, 64, 65, 128, 1000}) {
     const std::string chiaro = Chiaro(n);
     const std::string cifrato = Cifra(chiaro);
-    EXPECT_EQ(int64_t(cifrato.size()), Cli::LunghezzaCifrata(int64_t(n), 6)) << n;
-    EXPECT_TRUE(Cli::Cifrato(reinterpret_cast<const uint8_t*>(cifrato.data()), cifrato.size()));
+    EXPECT_EQ(int64_t(cifrato.size()), Crypta::LunghezzaCifrata(int64_t(n), 6)) << n;
+    EXPECT_TRUE(Crypta::Cifrato(reinterpret_cast<const uint8_t*>(cifrato.data()), cifrato.size()));
     for (const size_t blocco : {size_t{1}, size_t{7}, size_t{4096}}) {
       Registro r;
       EXPECT_EQ(Decifra(cifrato, r, 1, blocco), std::nullopt) << n;
@@ -141,9 +141,9 @@ TEST(FlussoCifrato, HeadersOutOfBoundsAreRefusedWithTheirReason) {
   std::string perche;
   const auto leggi = [&](std::string t) {
     perche.clear();
-    return Cli::LeggiTestata(reinterpret_cast<const uint8_t*>(t.data()), t.size(), perche);
+    return Crypta::LeggiTestata(reinterpret_cast<const uint8_t*>(t.data()), t.size(), perche);
   };
-  const std::optional<Cli::Testata> t = leggi(buono);
+  const std::optional<Crypta::Testata> t = leggi(buono);
   ASSERT_TRUE(t);
   EXPECT_EQ(t->parametri.esponente, 16);
   EXPECT_EQ(t->parametri.passate, 3u);

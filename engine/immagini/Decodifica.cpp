@@ -6,22 +6,26 @@
 #include <cstring>
 #include <optional>
 
-#include "Esito.h"
+#include "Crypta.h"
 
-namespace Cli {
+namespace Crypta {
 
 namespace {
+
+[[noreturn]] void Rifiuta(const std::string& messaggio) {
+  throw Errore(messaggio, Genere::Rifiutata);
+}
 
 // The library reads through these from one of our files, so that paths,
 // errors and file kinds are the program's own. A read error ends the data
 // for the library and is raised again once it has returned.
 struct Lettore {
-  explicit Lettore(const Crypta::File& f) : file(&f) {}
-  const Crypta::File* file;
+  explicit Lettore(const File& f) : file(&f) {}
+  const File* file;
   int64_t pos = 0;
   bool fine = false;
   int vuote = 0;  // reads asked for once the end was reached
-  std::optional<Crypta::Errore> errore;
+  std::optional<Errore> errore;
 };
 
 int Leggi(void* utente, char* dati, int n) {
@@ -34,7 +38,7 @@ int Leggi(void* utente, char* dati, int n) {
   size_t letti = 0;
   try {
     letti = l.file->LeggiA(l.pos, dati, static_cast<size_t>(n));
-  } catch (const Crypta::Errore& e) {
+  } catch (const Errore& e) {
     l.errore = e;
   }
   if (letti < static_cast<size_t>(n)) l.fine = true;
@@ -75,7 +79,7 @@ bool Inizia(const uint8_t* p, size_t n, const char* firma, size_t lunga) {
 
 // Why the library refused a file whose header it could not read: its reason
 // names only the last format it tried, so the signature says which it was.
-std::string Scartata(const Crypta::File& f) {
+std::string Scartata(const File& f) {
   uint8_t inizio[34] = {};
   const size_t n = f.LeggiA(0, inizio, sizeof inizio);
   const std::string formato = Formato(inizio, n);
@@ -96,7 +100,7 @@ constexpr int64_t kMassimoPixel = int64_t{1} << 27;
 // The file's bytes in order, a block at a time; -1 at the end.
 class Byte {
  public:
-  explicit Byte(const Crypta::File& f) : f_(f) {}
+  explicit Byte(const File& f) : f_(f) {}
   int Prossimo() {
     if (i_ == n_) {
       n_ = f_.LeggiA(pos_, blocco_, sizeof blocco_);
@@ -108,7 +112,7 @@ class Byte {
   }
 
  private:
-  const Crypta::File& f_;
+  const File& f_;
   uint8_t blocco_[65536];
   size_t i_ = 0, n_ = 0;
   int64_t pos_ = 0;
@@ -118,7 +122,7 @@ class Byte {
 // declares more than 256 codes. Such a file is refused before the library
 // sees it: the segments are walked as the library reads them, each table's
 // counts added up, the coded data between them skipped. Nothing is decoded.
-bool TabellaEccessiva(const Crypta::File& f) {
+bool TabellaEccessiva(const File& f) {
   Byte b(f);
   // The library takes any run of 0xFF before a marker, the first one too.
   if (b.Prossimo() != 0xFF) return false;
@@ -155,14 +159,17 @@ bool TabellaEccessiva(const Crypta::File& f) {
 
 }  // namespace
 
-bool Leggibile(const Crypta::File& f) {
-  if (TabellaEccessiva(f)) return false;
+std::optional<Informazioni> Informa(const File& f) {
+  if (TabellaEccessiva(f)) return std::nullopt;
   Lettore l(f);
-  int x = 0, y = 0, c = 0;
-  return stbi_info_from_callbacks(&kLettura, &l, &x, &y, &c) != 0 && !l.errore;
+  Informazioni i;
+  if (stbi_info_from_callbacks(&kLettura, &l, &i.larghezza, &i.altezza, &i.canali) == 0 ||
+      l.errore)
+    return std::nullopt;
+  return i;
 }
 
-Immagine Decodifica(const Crypta::File& f) {
+Immagine Decodifica(const File& f) {
   if (TabellaEccessiva(f))
     Rifiuta("Impossibile leggere l'immagine \"" + f.Nome() +
             "\": è un file JPEG con una tabella di Huffman non valida.");
@@ -233,4 +240,4 @@ std::string Formato(const uint8_t* p, size_t n) {
   return "";
 }
 
-}  // namespace Cli
+}  // namespace Crypta

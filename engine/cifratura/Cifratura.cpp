@@ -8,7 +8,7 @@
 
 #include "Contenuto.h"
 
-namespace Cli {
+namespace Crypta {
 
 namespace {
 
@@ -26,12 +26,12 @@ uint32_t U32(const uint8_t* p) {
 }  // namespace
 
 const char* const kSenzaCifratura =
-    "Questa versione di tavelin-cli è compilata senza cifratura (manca libsodium): --encrypt e "
-    "decrypt non sono disponibili.";
+    "Questa versione di Tavelin è compilata senza cifratura (manca libsodium): la protezione con "
+    "passphrase non è disponibile.";
 
 bool Cifrato(const uint8_t* p, size_t n) {
-  return n >= Crypta::kMarcaCifrata.size() &&
-         std::memcmp(p, Crypta::kMarcaCifrata.data(), Crypta::kMarcaCifrata.size()) == 0;
+  return n >= kMarcaCifrata.size() &&
+         std::memcmp(p, kMarcaCifrata.data(), kMarcaCifrata.size()) == 0;
 }
 
 std::optional<Testata> LeggiTestata(const uint8_t* p, size_t n, std::string& perche) {
@@ -70,4 +70,4 @@ int64_t LunghezzaCifrata(int64_t chiaro, int esponente) {
   return int64_t(kTestata) + chiaro + pezzi * int64_t(kSigillo);
 }
 
-}  // namespace Cli
+}  // namespace Crypta

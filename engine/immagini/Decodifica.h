@@ -6,11 +6,12 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "File.h"
 
-namespace Cli {
+namespace Crypta {
 
 struct Immagine {
   int larghezza = 0, altezza = 0;
@@ -21,15 +22,22 @@ struct Immagine {
   std::unique_ptr<uint8_t[], void (*)(uint8_t*)> rgb{nullptr, nullptr};
 };
 
-// True when the library recognises the file and reads its header.
-bool Leggibile(const Crypta::File& f);
+// What the header of a picture says, before any pixel is decoded.
+struct Informazioni {
+  int larghezza = 0, altezza = 0;
+  int canali = 0;
+};
+
+// The header of a picture the library recognises, or nothing.
+std::optional<Informazioni> Informa(const File& f);
+inline bool Leggibile(const File& f) { return Informa(f).has_value(); }
 
 // Decodes the file, the first frame of an animation. A file the library
-// cannot read is refused (status 1) with the reason.
-Immagine Decodifica(const Crypta::File& f);
+// cannot read is refused (Errore of kind Rifiutata) with the reason.
+Immagine Decodifica(const File& f);
 
 // The kind of picture a file holds from its first bytes ("PNG", "JPEG",
 // "GIF", ...), or empty when they name none that is known here.
 std::string Formato(const uint8_t* inizio, size_t n);
 
-}  // namespace Cli
+}  // namespace Crypta
