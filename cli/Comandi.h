@@ -48,6 +48,10 @@ struct OpzioniDecifra {
   OpzioniCifra cifra;
 };
 
+struct OpzioniAnalizza {
+  std::string bitmap;
+};
+
 struct OpzioniPrepara {
   std::string immagine, uscita;
 };
@@ -60,6 +64,7 @@ struct OpzioniScan {
 };
 
 void Info(const OpzioniInfo& o);
+void Analizza(const OpzioniAnalizza& o);
 void Prepara(const OpzioniPrepara& o);
 void Scansiona(const OpzioniScan& o);
 void Decifra(const OpzioniDecifra& o);

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
-const char* const kComandi = "info, prepare, hide, reveal, scan o decrypt";
+const char* const kComandi = "info, analyze, prepare, hide, reveal, scan o decrypt";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -122,6 +122,13 @@ int main(int argc, char** argv) {
   Bitmap(*cInfo, info.bitmap);
   OpzioneBit(*cInfo, info.bit);
 
+  Cli::OpzioniAnalizza analizza;
+  CLI::App* cAnalizza = app.add_subcommand(
+      "analyze",
+      "Dice quanto la bitmap (a 24 o 32 bit) sembra contenere dati nascosti: i rivelatori "
+      "chi-quadro, RS, SPA e WS per canale, poi un verdetto");
+  Bitmap(*cAnalizza, analizza.bitmap);
+
   Cli::OpzioniPrepara prepara;
   CLI::App* cPrepara = app.add_subcommand(
       "prepare",
@@ -214,7 +221,7 @@ int main(int argc, char** argv) {
       ->group(kGruppo);
   OpzioneFrase(*cDecifra, decifra.cifra);
 
-  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
+  for (CLI::App* c : {cInfo, cAnalizza, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
@@ -256,6 +263,7 @@ int main(int argc, char** argv) {
 
   try {
     if (cInfo->parsed()) Cli::Info(info);
+    if (cAnalizza->parsed()) Cli::Analizza(analizza);
     if (cPrepara->parsed()) Cli::Prepara(prepara);
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);

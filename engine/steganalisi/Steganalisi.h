@@ -61,7 +61,9 @@ struct StimaCanale {
   double wsInizio = 0, wsFine = 0;
 };
 
-enum class Verdetto { NessunSegno, Tracce, Sequenziale };
+// Below kPixelMinimi pixels the estimates are mostly noise: no verdict.
+constexpr double kPixelMinimi = 64 * 64;
+enum class Verdetto { NessunSegno, Tracce, Sequenziale, TroppoPiccola };
 
 struct Referto {
   std::vector<StimaCanale> canali;

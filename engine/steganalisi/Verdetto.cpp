@@ -62,7 +62,10 @@ Referto Esamina(const Canali& c) {
   }
   const double quota = Mediana(quote);
   r.quota = quota;
-  if (Mediana(inizi) >= kInizioMinimo && Mediana(scarti) >= kScartoMinimo)
+  if (c.piani.empty() || double(c.piani[0].v.size()) < kPixelMinimi) {
+    r.verdetto = Verdetto::TroppoPiccola;
+    r.quota = 0;
+  } else if (Mediana(inizi) >= kInizioMinimo && Mediana(scarti) >= kScartoMinimo)
     r.verdetto = Verdetto::Sequenziale;
   else if (quota >= kQuotaMinima)
     r.verdetto = Verdetto::Tracce;
@@ -76,6 +79,9 @@ std::string Descrivi(const Referto& r) {
   switch (r.verdetto) {
     case Verdetto::NessunSegno:
       return "nessun segno di dati nascosti";
+    case Verdetto::TroppoPiccola:
+      return "la figura è troppo piccola perché i rivelatori dicano qualcosa (servono almeno "
+             "4096 pixel)";
     case Verdetto::Tracce:
       return "tracce di sostituzione LSB su circa il " + percento + " dei valori";
     case Verdetto::Sequenziale:

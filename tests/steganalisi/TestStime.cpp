@@ -89,3 +89,16 @@ INSTANTIATE_TEST_SUITE_P(Modi, Verdetti, ::testing::ValuesIn(kCasi),
                          [](const auto& info) { return std::string(info.param.nome); });
 
 }  // namespace
+
+namespace {
+
+// Below 4096 pixels, even a fully replaced picture gets no verdict.
+TEST(Verdetto, FiguraPiccolaSenzaGiudizio) {
+  Crypta::Steganalisi::Canali c = prova::Scena(63, 64, 3);
+  prova::SostituisciACaso(c, 1, 3);
+  EXPECT_EQ(Crypta::Steganalisi::Esamina(c).verdetto, Crypta::Steganalisi::Verdetto::TroppoPiccola);
+  EXPECT_NE(Crypta::Steganalisi::Esamina(prova::Scena(64, 64, 3)).verdetto,
+            Crypta::Steganalisi::Verdetto::TroppoPiccola);
+}
+
+}  // namespace
