@@ -31,13 +31,17 @@ bool ErroreSuTerminale() {
 
 }  // namespace
 
-void Barra::Inizio(int64_t lunghezza) { mostra_ = lunghezza > kSoglia && ErroreSuTerminale(); }
+void Barra::Inizio(int64_t lunghezza) {
+  mostra_ = lunghezza > kSoglia && ErroreSuTerminale();
+}
 
 Barra::~Barra() {
   if (mostra_ && ultima_ >= 0) std::fputc('\n', stderr);
 }
 
-void Barra::Completa() { Figura(100); }
+void Barra::Completa() {
+  Figura(100);
+}
 
 void Barra::Figura(int figura) {
   if (!mostra_) return;

@@ -28,6 +28,10 @@ struct OpzioniNascondi {
   OpzioniChiave chiave;
   OpzioniCifra cifra;
   std::string bit = "1";
+  bool conBit = false;
+  bool furtivo = false;  // --stealth
+  std::string rata;      // --rate, with --stealth only
+  bool conRata = false;
 };
 
 struct OpzioniRivela {
@@ -38,6 +42,8 @@ struct OpzioniRivela {
   OpzioniChiave chiave;
   OpzioniCifra cifra;
   std::string bit = "1";
+  bool conBit = false;
+  bool furtivo = false;  // --stealth
 };
 
 // decrypt: a file that a reveal without --encrypt wrote, into a new file or

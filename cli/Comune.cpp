@@ -7,9 +7,9 @@
 
 #include "Barra.h"
 #include "Comandi.h"
-#include "Spiega.h"
 #include "Esito.h"
 #include "Segnali.h"
+#include "Spiega.h"
 #include "Testo.h"
 
 namespace Cli {
@@ -32,7 +32,8 @@ std::string LeggiPoco(const Crypta::File& f) {
   while (n < letto.size()) {
     const std::optional<size_t> r = f.LeggiParte(&letto[n], letto.size() - n);
     if (!r) {
-      if (SegnaleRicevuto() != 0) throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      if (SegnaleRicevuto() != 0)
+        throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
       continue;
     }
     if (*r == 0) break;
@@ -76,12 +77,13 @@ std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   return Chiave(PrimaRigaDi(f));
 }
 
-std::string PrimaRigaDi(const Crypta::File& f) { return PrimaRiga(LeggiPoco(f)); }
+std::string PrimaRigaDi(const Crypta::File& f) {
+  return PrimaRiga(LeggiPoco(f));
+}
 
 Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {
   Crypta::Analisi a = Crypta::Analizza(path, Nbit);
-  if (a.esito == Crypta::Analisi::Esito::Illeggibile)
-    Crypta::ErroreFile(path, "aprire", a.errore);
+  if (a.esito == Crypta::Analisi::Esito::Illeggibile) Crypta::ErroreFile(path, "aprire", a.errore);
   if (!a.Accettata())
     Rifiuta(spiega ? "Formato file non valido\n" + Spiega(path, a) : "Formato file non valido");
   return a;

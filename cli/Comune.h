@@ -18,7 +18,7 @@ struct OpzioniChiave;
 // What a build without libsodium says when --encrypt or decrypt is asked for.
 extern const char* const kSenzaCifratura;
 
-constexpr size_t kMaxChiave = 30;  // the window's key box holds no more
+constexpr size_t kMaxChiave = 30;                     // the window's key box holds no more
 constexpr int64_t kMassimoNascondibile = 2147483647;  // the length field's largest value
 
 // "1", "2", "4" or "8"; anything else is a usage error.

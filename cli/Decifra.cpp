@@ -8,6 +8,8 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
+#include "Passphrase.h"
 #include "Segnali.h"
 
 namespace Cli {
@@ -24,6 +26,14 @@ void Decifra(const OpzioniDecifra& o) {
   Crypta::DestinazioneNuova nuovo(o.uscita);
   Crypta::DestinazioneFlusso flusso(StandardOutput());
   Crypta::Destinazione& uscita = o.conUscita ? static_cast<Crypta::Destinazione&>(nuovo) : flusso;
+  // No encrypted payload but a carrier of the stealth layout: the passphrase
+  // is tried on that.
+  uint8_t inizio[8];
+  const size_t letti = ingresso.LeggiA(0, inizio, sizeof inizio);
+  if (!Crypta::Cifrato(inizio, letti) && PortatoreFurtivo(o.file)) {
+    if (!RivelaFurtivo(o.file, Passphrase(o.cifra, false, false), &uscita)) Rifiuta(kNienteFurtivo);
+    return;
+  }
   Crypta::Decifratore d(uscita, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
   d.Apri(ingresso, ingresso.Dimensione());
   try {

@@ -7,6 +7,7 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
 
 namespace Cli {
 
@@ -22,7 +23,8 @@ void Riga(const std::string& didascalia, const std::string& valore) {
 
 void Info(const OpzioniInfo& o) {
   const int16_t Nbit = LeggiBit(o.bit);
-  const Crypta::Intestazione h = Carica(o.bitmap, Nbit, true).campi;
+  const Crypta::Analisi a = Carica(o.bitmap, Nbit, true);
+  const Crypta::Intestazione& h = a.campi;
   Riga("Dimensione File (Bytes):", Numero(h.DimensioneFile));
   Riga("Offset:", Numero(h.OffsetDati));
   Riga("Lunghezza Header:", Numero(h.LunghezzaHeader));
@@ -41,6 +43,8 @@ void Info(const OpzioniInfo& o) {
   // The length field stops at 2^31 - 1, whatever the carrier could hold.
   Riga("Bytes nascondibili:",
        Numero(std::max(0.0, std::min(h.BytesUtilizzabili, double(kMassimoNascondibile)))));
+  if (const std::string furtiva = CapienzaFurtiva(a); !furtiva.empty())
+    Riga("Bytes furtivi:", furtiva);
   ChiudiUscita();
 
   // The panel is shown in full before the window refuses such a carrier.

@@ -15,6 +15,7 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
 #include "Segnali.h"
 #include "Testo.h"
 
@@ -29,7 +30,9 @@ constexpr int64_t kMassimo = kMassimoNascondibile;
 // What the payload takes in the carrier: itself, or its ciphertext.
 struct Misura {
   bool cifra = false;
-  int64_t operator()(int64_t chiaro) const { return cifra ? Crypta::LunghezzaCifrata(chiaro) : chiaro; }
+  int64_t operator()(int64_t chiaro) const {
+    return cifra ? Crypta::LunghezzaCifrata(chiaro) : chiaro;
+  }
   std::string Cifrato(int64_t chiaro) const {
     return cifra ? " (" + std::to_string(Crypta::LunghezzaCifrata(chiaro)) + " cifrato)" : "";
   }
@@ -135,8 +138,11 @@ void Nascondi(const OpzioniNascondi& o) {
               "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
+  if (o.furtivo) return NascondiFurtivo(o);
+  if (o.conRata) ErroreUso("--rate vale solo con --stealth.");
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
-  if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
+  if (!o.cifra.cifra && o.cifra.conFile)
+    ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.
   if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
@@ -160,8 +166,8 @@ void Nascondi(const OpzioniNascondi& o) {
   if (o.conCopia) r.copia = o.copia;
   std::optional<Crypta::Cifratore> cifratore;
   if (o.cifra.cifra) {
-    cifratore.emplace(Crypta::DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)), dati.lunghezza,
-                      dati.Lettore());
+    cifratore.emplace(Crypta::DaPassphrase(Passphrase(o.cifra, true, o.conTrattino)),
+                      dati.lunghezza, dati.Lettore());
     r.carico = Crypta::Carico::DiProduttore(
         [&cifratore](uint8_t* dest, size_t n) { cifratore->Produci(dest, n); });
     r.lunghezza = cifratore->Lunghezza();

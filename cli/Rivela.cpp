@@ -11,6 +11,8 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Furtivo.h"
+#include "Passphrase.h"
 #include "Testo.h"
 
 namespace Cli {
@@ -69,6 +71,34 @@ class Spia : public Crypta::Destinazione {
   std::string inizio_;
 };
 
+// The sinks a reveal may write to, one of which the options choose; none for
+// a stealth reveal without an output, which names its file itself.
+struct Uscite {
+  explicit Uscite(const OpzioniRivela& o) : file(o.uscita) {
+    scelta = o.conUscita     ? static_cast<Crypta::Destinazione*>(&file)
+             : o.testo       ? static_cast<Crypta::Destinazione*>(&testo)
+             : o.conTrattino ? &byte
+                             : nullptr;
+  }
+  Crypta::DestinazioneFile file;
+  Crypta::DestinazioneFlusso byte{StandardOutput()};
+  UscitaTesto testo;
+  Crypta::Destinazione* scelta;
+};
+
+void RivelaStealth(const OpzioniRivela& o) {
+  if (o.conBit || o.chiave.conTesto || o.chiave.conFile)
+    ErroreUso(
+        "-b e -k non valgono con --stealth: lo strato furtivo sceglie da sé dove nascondere.");
+  if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} > 1)
+    ErroreUso("Indicare al più un'uscita: -t (testo), -o FILE oppure - (standard output).");
+  if (!FurtivoDisponibile()) ErroreUso(kSenzaFurtivo);
+  Carica(o.bitmap, 1);
+  Uscite u(o);
+  if (!RivelaFurtivo(o.bitmap, Passphrase(o.cifra, false, false), u.scelta))
+    Rifiuta(kNienteFurtivo);
+}
+
 }  // namespace
 
 void Rivela(const OpzioniRivela& o) {
@@ -76,26 +106,47 @@ void Rivela(const OpzioniRivela& o) {
   if (o.conTrattino && o.trattino != "-")
     ErroreUso("Argomento non previsto: \"" + o.trattino +
               "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
+  if (o.furtivo) return RivelaStealth(o);
   if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} != 1)
     ErroreUso("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output).");
   if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
-  if (!o.cifra.cifra && o.cifra.conFile) ErroreUso("--passphrase-file vale solo con --encrypt.");
+  if (!o.cifra.cifra && o.cifra.conFile)
+    ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
 
-  Crypta::DestinazioneFile file(o.uscita);
-  Crypta::DestinazioneFlusso byte(StandardOutput());
-  UscitaTesto testo;
-  Crypta::Destinazione& d = o.conUscita ? static_cast<Crypta::Destinazione&>(file)
-                            : o.testo   ? static_cast<Crypta::Destinazione&>(testo)
-                                        : byte;
+  Uscite u(o);
+  Crypta::Destinazione& d = *u.scelta;
   Spia spia(d);
+  std::string frase;
   std::optional<Crypta::Decifratore> decifratore;
-  if (o.cifra.cifra) decifratore.emplace(d, Crypta::DaPassphrase(Passphrase(o.cifra, false, false)));
-  Crypta::Destinazione& prima =
-      decifratore ? static_cast<Crypta::Destinazione&>(*decifratore) : spia;
+  if (o.cifra.cifra) {
+    frase = Passphrase(o.cifra, false, false);
+    decifratore.emplace(d, Crypta::DaPassphrase(frase));
+  }
+  // With --encrypt, what the design's layout holds goes through a second spy,
+  // to tell an encrypted payload that refuses this passphrase from none.
+  std::optional<Spia> cifrati;
+  if (decifratore) cifrati.emplace(*decifratore);
+  Crypta::Destinazione& prima = cifrati ? static_cast<Crypta::Destinazione&>(*cifrati) : spia;
   Barra barra("Estraggo");
-  if (!Crypta::Rivela(o.bitmap, chiave, Nbit, prima, Osserva(barra)).trovato)
+  std::optional<Crypta::Errore> rifiuto;
+  bool trovato = false;
+  try {
+    trovato = Crypta::Rivela(o.bitmap, chiave, Nbit, prima, Osserva(barra)).trovato;
+  } catch (const Crypta::Errore& e) {
+    if (!decifratore || e.genere != Crypta::Genere::Rifiutata) throw;
+    rifiuto = e;
+  }
+  if (!trovato && decifratore) {
+    // No encrypted payload in the design's layout: the stealth layout may
+    // hold one, into sinks of its own, as the failed ones gave back theirs.
+    Uscite furtive(o);
+    if (RivelaFurtivo(o.bitmap, frase, furtive.scelta)) return;
+    if (rifiuto && cifrati->Cifrati()) throw *rifiuto;
+    Rifiuta(kNienteFurtivo);
+  }
+  if (!trovato)
     Rifiuta("False: nessun dato nascosto leggibile con questa chiave e questo numero di bit.");
   barra.Completa();
   if (!decifratore && spia.Cifrati())

@@ -32,16 +32,23 @@ volatile LONG ricevuto = 0;
 HANDLE sveglia = nullptr;  // set by the handler: wakes a wait on standard input
 HANDLE finito = nullptr;   // set when the program ends
 
-void Finito() { SetEvent(finito); }
+void Finito() {
+  SetEvent(finito);
+}
 
 // Runs on a thread of its own that the system starts for each event.
 BOOL WINAPI Gestore(DWORD evento) {
   LONG segnale = 0;
   switch (evento) {
     case CTRL_C_EVENT:
-    case CTRL_BREAK_EVENT: segnale = kInterruzione; break;
-    case CTRL_CLOSE_EVENT: segnale = kChiusura; break;
-    default: return FALSE;  // log-off and shut-down concern services only
+    case CTRL_BREAK_EVENT:
+      segnale = kInterruzione;
+      break;
+    case CTRL_CLOSE_EVENT:
+      segnale = kChiusura;
+      break;
+    default:
+      return FALSE;  // log-off and shut-down concern services only
   }
   // Asked twice: the user means it, and the system's own handler ends the program.
   if (InterlockedCompareExchange(&ricevuto, segnale, 0) != 0) return FALSE;
@@ -63,7 +70,9 @@ void InstallaSegnali() {
   SetConsoleCtrlHandler(Gestore, TRUE);
 }
 
-int SegnaleRicevuto() { return int(ricevuto); }
+int SegnaleRicevuto() {
+  return int(ricevuto);
+}
 
 bool AttendiIngresso() {
   const HANDLE in = GetStdHandle(STD_INPUT_HANDLE);
@@ -85,7 +94,8 @@ bool AttendiIngresso() {
       if (WaitForMultipleObjects(2, attese, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) return false;
       break;
     }
-    default: break;  // a file is always ready
+    default:
+      break;  // a file is always ready
   }
   return ricevuto == 0;
 }
@@ -130,7 +140,9 @@ void InstallaSegnali() {
   }
 }
 
-int SegnaleRicevuto() { return ricevuto; }
+int SegnaleRicevuto() {
+  return ricevuto;
+}
 
 bool AttendiIngresso() {
   struct pollfd attesa[2] = {{STDIN_FILENO, POLLIN, 0}, {sveglia[0], POLLIN, 0}};

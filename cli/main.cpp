@@ -89,6 +89,10 @@ void OpzioneBit(CLI::App& c, std::string& bit) {
       ->group(kGruppo);
 }
 
+void OpzioneFurtivo(CLI::App& c, bool& furtivo, const char* descrizione) {
+  c.add_flag("--stealth", furtivo, descrizione)->group(kGruppo);
+}
+
 CLI::Option* Bitmap(CLI::App& c, std::string& bitmap) {
   return c.add_option("BITMAP", bitmap, "La bitmap di appoggio")->required()->type_name("");
 }
@@ -162,6 +166,15 @@ int main(int argc, char** argv) {
                    "Cifra e autentica i dati con una passphrase (Argon2id e XChaCha20-Poly1305): "
                    "li protegge davvero; la chiave -k li mescola ancora");
   OpzioneBit(*cNascondi, nascondi.bit);
+  OpzioneFurtivo(*cNascondi, nascondi.furtivo,
+                 "Strato furtivo: con una passphrase, cambiamenti di ±1 dove la bitmap ha trama, "
+                 "che un'analisi statistica non distingue da una bitmap pulita");
+  cNascondi
+      ->add_option("--rate", nascondi.rata,
+                   "Con --stealth, bit per valore di colore oltre la densità sicura (0,15), fino "
+                   "a 0,5: più dati, più facili da scoprire")
+      ->type_name("R")
+      ->group(kGruppo);
   cNascondi
       ->add_option("-o,--output", nascondi.copia,
                    "Lascia intatta la bitmap e scrive il risultato nel nuovo file COPIA "
@@ -189,6 +202,9 @@ int main(int argc, char** argv) {
                    "Decifra dati nascosti con --encrypt; una passphrase errata o dati alterati "
                    "non danno nulla");
   OpzioneBit(*cRivela, rivela.bit);
+  OpzioneFurtivo(*cRivela, rivela.furtivo,
+                 "Estrae dati nascosti con --stealth; senza uscita scrive il file col nome "
+                 "conservato nella cartella corrente (mai sopra un file)");
   Cli::OpzioniScan scan;
   CLI::App* cScan = app.add_subcommand(
       "scan",
@@ -254,6 +270,9 @@ int main(int argc, char** argv) {
   for (auto [c, o] : {std::pair{cNascondi, &nascondi.cifra}, std::pair{cRivela, &rivela.cifra},
                       std::pair{cDecifra, &decifra.cifra}})
     o->conFile = c->count("--passphrase-file") > 0;
+  nascondi.conRata = cNascondi->count("--rate") > 0;
+  nascondi.conBit = cNascondi->count("--bits") > 0;
+  rivela.conBit = cRivela->count("--bits") > 0;
   scan.conRivela = cScan->count("--reveal") > 0;
   scan.conUscita = cScan->count("--output") > 0;
   for (auto [c, o] : {std::pair{cNascondi, &nascondi.chiave}, std::pair{cRivela, &rivela.chiave}}) {

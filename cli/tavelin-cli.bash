@@ -30,8 +30,8 @@ _tavelin_cli() {
   case $comando in
     info) opzioni="-b --bits -h --help" ;;
     analyze) opzioni="-h --help" ;;
-    hide) opzioni="-t --text -f --file -k --key --key-file -b --bits -o --output --encrypt --passphrase-file -h --help" ;;
-    reveal) opzioni="-t --text -o --output -k --key --key-file -b --bits --encrypt --passphrase-file -h --help" ;;
+    hide) opzioni="-t --text -f --file -k --key --key-file -b --bits -o --output --encrypt --stealth --rate --passphrase-file -h --help" ;;
+    reveal) opzioni="-t --text -o --output -k --key --key-file -b --bits --encrypt --stealth --passphrase-file -h --help" ;;
     prepare) opzioni="-o --output -h --help" ;;
     scan) opzioni="--reveal -o --output -h --help" ;;
     decrypt) opzioni="-o --output --passphrase-file -h --help" ;;
