@@ -10,6 +10,10 @@
 
 namespace Cli {
 
+const char* const kAnalizza =
+    "Dice quanto la bitmap (a 24 o 32 bit) sembra contenere dati nascosti: i rivelatori "
+    "chi-quadro, RS, SPA e WS per canale, poi un verdetto";
+
 namespace {
 
 // A share as a percentage with one decimal and a decimal comma: "12,5 %".

@@ -54,6 +54,8 @@ struct OpzioniDecifra {
   OpzioniCifra cifra;
 };
 
+// analyze's line in the help.
+extern const char* const kAnalizza;
 struct OpzioniAnalizza {
   std::string bitmap;
 };

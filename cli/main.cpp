@@ -125,14 +125,9 @@ int main(int argc, char** argv) {
       app.add_subcommand("info", "Mostra l'intestazione della bitmap e i byte utilizzabili");
   Bitmap(*cInfo, info.bitmap);
   OpzioneBit(*cInfo, info.bit);
-
   Cli::OpzioniAnalizza analizza;
-  CLI::App* cAnalizza = app.add_subcommand(
-      "analyze",
-      "Dice quanto la bitmap (a 24 o 32 bit) sembra contenere dati nascosti: i rivelatori "
-      "chi-quadro, RS, SPA e WS per canale, poi un verdetto");
+  CLI::App* cAnalizza = app.add_subcommand("analyze", Cli::kAnalizza);
   Bitmap(*cAnalizza, analizza.bitmap);
-
   Cli::OpzioniPrepara prepara;
   CLI::App* cPrepara = app.add_subcommand(
       "prepare",
