@@ -184,7 +184,7 @@ TEST_F(Cifrata, ThePassphraseNeverComesFromTheCommandLine) {
       {{"hide", c, "-t", "x", "--encrypt", "--passphrase-file", File("vuota", "\n")},
        "La passphrase è vuota."},
       {{"hide", c, "-t", "x", "--passphrase-file", frase},
-       "--passphrase-file vale solo con --encrypt."},
+       "--passphrase-file vale solo con --encrypt o --stealth."},
       {{"reveal", c, "-t", "--encrypt"},
        "Indicare la passphrase con --passphrase-file F, oppure digitarla a un terminale (mai "
        "sulla riga di comando)."},
