@@ -11,9 +11,7 @@ namespace Crypta::Steganalisi {
 
 double StimaWS(const Piano& p) {
   const int w = p.larghezza, h = p.altezza;
-  double pesi = 0, somma = 0, distorsione = 0;
-  // s - s̄: +1 for an odd value, -1 for an even one.
-  const auto parita = [&](int x, int y) { return (p(x, y) & 1) ? 1.0 : -1.0; };
+  double pesi = 0, somma = 0;
   for (int y = 1; y + 1 < h; ++y)
     for (int x = 1; x + 1 < w; ++x) {
       const int s = p(x, y);
@@ -30,23 +28,17 @@ double StimaWS(const Piano& p) {
                                (e - media) * (e - media) + (o - media) * (o - media)) /
                               4;
       const double peso = 1 / (5 + varianza);
-      const double pi = parita(x, y);
+      const double pi = (s & 1) ? 1.0 : -1.0;  // s - s̄
       pesi += peso;
       somma += peso * pi * (s - previsto);
-      // The prediction is made of values that were replaced too: a flipped
-      // neighbour j moves it by k_j (s_j - s̄_j), each with probability p/2,
-      // which pulls the estimate to p (1 - B). B is measured here.
-      const double vicini =
-          0.5 * (parita(x, y - 1) + parita(x, y + 1) + parita(x + 1, y) + parita(x - 1, y)) -
-          0.25 * (parita(x - 1, y - 1) + parita(x + 1, y - 1) + parita(x - 1, y + 1) +
-                  parita(x + 1, y + 1));
-      distorsione += peso * pi * vicini;
     }
   if (pesi <= 0) return 0;
+  // No correction for the replaced values inside the prediction: the
+  // first-order one (each neighbour flipped with probability p/2, whatever
+  // it reads) raised the error on real photographs from 0.037 to 0.076,
+  // since a flipped neighbour is more likely where it stands out.
   const double stima = 2 * somma / pesi;
-  const double b = distorsione / pesi;
-  const double corretta = std::fabs(b) < 0.5 ? stima / (1 - b) : stima;
-  return std::isfinite(corretta) ? std::min(1.0, std::max(0.0, corretta)) : 0.0;
+  return std::isfinite(stima) ? std::min(1.0, std::max(0.0, stima)) : 0.0;
 }
 
 }  // namespace Crypta::Steganalisi
