@@ -23,23 +23,24 @@ cmake -S "$radice" -B "$cartella/build" -DCMAKE_BUILD_TYPE=Release -DTAVELIN_GUI
   -DTAVELIN_CLI=OFF -DTAVELIN_TEST=OFF -DTAVELIN_BENCH=OFF -DTAVELIN_RIVELABILITA=ON >/dev/null
 cmake --build "$cartella/build" -j2 --target misura_rivelabilita >/dev/null
 
-# The photographs, and the abstract renderings that are pictures rather than
-# flat drawings; the larger copy of one picture is the same picture.
+# The photographs; the larger copy of one picture is the same picture. The
+# abstract renderings are left out: transparent, they flatten to blank tiles.
 sfondi=/usr/share/backgrounds/mate
 tessere=$cartella/tessere
 if [ ! -s "$cartella/elenco.txt" ]; then
   mkdir -p "$tessere"
   : > "$cartella/elenco.txt"
   for f in "$sfondi"/nature/*.jpg "$sfondi"/abstract/Elephants.jpg \
-           "$sfondi"/abstract/Elephants_5640x3172.jpg "$sfondi"/abstract/{Flow,Gulp,Silk,Spring,Waves}.png; do
+           "$sfondi"/abstract/Elephants_5640x3172.jpg; do
     nome=$(basename "${f%.*}")
     immagine=${nome%%_*}
     convert "$f" -background white -alpha remove -alpha off -colorspace sRGB -resize 85% \
       -crop 512x512 +repage -type TrueColor "BMP3:$tessere/$nome-%02d.bmp"
     n=0
     for t in "$tessere/$nome"-*.bmp; do
-      # Only whole tiles, at most 12 from one file.
-      if [ "$(identify -format '%wx%h' "$t")" = 512x512 ] && [ $n -lt 12 ]; then
+      # Only whole tiles that are not flat, at most 12 from one file.
+      if [ "$(identify -format '%wx%h %[fx:standard_deviation>0.02]' "$t")" = "512x512 1" ] &&
+         [ $n -lt 12 ]; then
         echo "$immagine $t" >> "$cartella/elenco.txt"
         n=$((n + 1))
       else
