@@ -17,4 +17,24 @@ void AvvisaNascondi(const std::string& carrier, const Crypta::Analisi& a, int16_
     Avvisa(avviso);
 }
 
+std::optional<Crypta::Steganalisi::Referto> Rilevabilita(const std::string& carrier) {
+  namespace S = Crypta::Steganalisi;
+  try {
+    return S::Esamina(S::LeggiCanali(carrier));
+  } catch (const Crypta::Errore&) {
+    return std::nullopt;
+  }
+}
+
+void AvvisaRilevabile(const std::optional<Crypta::Steganalisi::Referto>& prima,
+                      const std::string& risultato) {
+  namespace S = Crypta::Steganalisi;
+  if (!prima || prima->verdetto != S::Verdetto::NessunSegno) return;
+  const std::optional<S::Referto> dopo = Rilevabilita(risultato);
+  if (dopo && dopo->verdetto != S::Verdetto::NessunSegno &&
+      dopo->verdetto != S::Verdetto::TroppoPiccola)
+    Avvisa("i dati nascosti si possono rilevare: l'analisi trova " + S::Descrivi(*dopo) +
+           " (tavelin-cli analyze per i dettagli).");
+}
+
 }  // namespace Cli

@@ -54,6 +54,12 @@ struct OpzioniDecifra {
   OpzioniCifra cifra;
 };
 
+// analyze's line in the help.
+extern const char* const kAnalizza;
+struct OpzioniAnalizza {
+  std::string bitmap;
+};
+
 struct OpzioniPrepara {
   std::string immagine, uscita;
 };
@@ -66,6 +72,7 @@ struct OpzioniScan {
 };
 
 void Info(const OpzioniInfo& o);
+void Analizza(const OpzioniAnalizza& o);
 void Prepara(const OpzioniPrepara& o);
 void Scansiona(const OpzioniScan& o);
 void Decifra(const OpzioniDecifra& o);

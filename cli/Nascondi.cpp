@@ -219,9 +219,11 @@ void Nascondi(const OpzioniNascondi& o) {
     r.lunghezza = cifratore->Lunghezza();
   }
   AvvisaNascondi(o.bitmap, a, Nbit, chiave, o.cifra.cifra, r.lunghezza);
+  const auto prima = Rilevabilita(o.bitmap);
   Barra barra("Nascondo");
   barra.Inizio(r.lunghezza);
   Crypta::Nascondi(r, Osserva(barra));
+  AvvisaRilevabile(prima, o.conCopia ? o.copia : o.bitmap);
 }
 
 }  // namespace Cli

@@ -15,7 +15,7 @@ namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
-const char* const kComandi = "info, prepare, hide, reveal, scan o decrypt";
+const char* const kComandi = "info, analyze, prepare, hide, reveal, scan o decrypt";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
@@ -126,7 +126,9 @@ int main(int argc, char** argv) {
       app.add_subcommand("info", "Mostra l'intestazione della bitmap e i byte utilizzabili");
   Bitmap(*cInfo, info.bitmap);
   OpzioneBit(*cInfo, info.bit);
-
+  Cli::OpzioniAnalizza analizza;
+  CLI::App* cAnalizza = app.add_subcommand("analyze", Cli::kAnalizza);
+  Bitmap(*cAnalizza, analizza.bitmap);
   Cli::OpzioniPrepara prepara;
   CLI::App* cPrepara = app.add_subcommand(
       "prepare",
@@ -233,7 +235,7 @@ int main(int argc, char** argv) {
       ->group(kGruppo);
   OpzioneFrase(*cDecifra, decifra.cifra);
 
-  for (CLI::App* c : {cInfo, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
+  for (CLI::App* c : {cInfo, cAnalizza, cPrepara, cNascondi, cRivela, cScan, cDecifra}) {
     c->group("Comandi");
     c->get_help_ptr()->group(kGruppo);
   }
@@ -278,6 +280,7 @@ int main(int argc, char** argv) {
 
   try {
     if (cInfo->parsed()) Cli::Info(info);
+    if (cAnalizza->parsed()) Cli::Analizza(analizza);
     if (cPrepara->parsed()) Cli::Prepara(prepara);
     if (cNascondi->parsed()) Cli::Nascondi(nascondi);
     if (cRivela->parsed()) Cli::Rivela(rivela);

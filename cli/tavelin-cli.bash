@@ -23,12 +23,13 @@ _tavelin_cli() {
   esac
 
   if [ -z "$comando" ]; then
-    COMPREPLY=($(compgen -W "info hide reveal prepare scan decrypt -h --help -V --version" -- "$cur"))
+    COMPREPLY=($(compgen -W "info analyze hide reveal prepare scan decrypt -h --help -V --version" -- "$cur"))
     return
   fi
   local opzioni
   case $comando in
     info) opzioni="-b --bits -h --help" ;;
+    analyze) opzioni="-h --help" ;;
     hide) opzioni="-t --text -f --file -k --key --key-file -b --bits -o --output --encrypt --stealth --rate --passphrase-file -h --help" ;;
     reveal) opzioni="-t --text -o --output -k --key --key-file -b --bits --encrypt --stealth --passphrase-file -h --help" ;;
     prepare) opzioni="-o --output -h --help" ;;

@@ -125,9 +125,9 @@ TEST_F(Uso, KeyRules) {
 TEST_F(Uso, ParserErrorsInItalian) {
   const std::string c = Carrier();
   const std::pair<std::vector<std::string>, std::string> casi[] = {
-      {{}, "tavelin-cli: Indicare un comando: info, prepare, hide, reveal, scan o decrypt.\n"},
+      {{}, "tavelin-cli: Indicare un comando: info, analyze, prepare, hide, reveal, scan o decrypt.\n"},
       {{"nascondi"},
-       "tavelin-cli: Comando sconosciuto: nascondi (usare info, prepare, hide, reveal, scan o "
+       "tavelin-cli: Comando sconosciuto: nascondi (usare info, analyze, prepare, hide, reveal, scan o "
        "decrypt).\n"},
       {{"info"}, "tavelin-cli: Manca l'argomento obbligatorio BITMAP.\n"},
       {{"hide", c, "-t"}, "tavelin-cli: Manca il valore dell'opzione --text.\n"},
