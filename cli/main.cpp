@@ -10,48 +10,15 @@
 #include "Esito.h"
 #include "Identita.h"
 #include "Segnali.h"
+#include "Sintassi.h"
 
 namespace {
 
 constexpr const char* kNome = "tavelin-cli";
 const char* const kGruppo = "Opzioni";
-const char* const kComandi = "info, analyze, prepare, hide, reveal, scan o decrypt";
 
 void Messaggio(const std::string& testo) {
   std::cerr << kNome << ": " << testo << std::endl;
-}
-
-// CLI11 words its own errors in English; these are the ones a user can cause.
-std::string ErroreArgomenti(const CLI::App*, const CLI::Error& e) {
-  std::string testo = e.what();
-  std::string messaggio;
-  if (dynamic_cast<const CLI::ExtrasError*>(&e)) {
-    const size_t due = testo.find(": ");
-    messaggio =
-        "Argomenti non previsti: " + (due == std::string::npos ? testo : testo.substr(due + 2));
-  } else if (dynamic_cast<const CLI::RequiredError*>(&e)) {
-    const size_t fine = testo.find(" is required");
-    const std::string nome = testo.substr(0, fine);
-    messaggio = nome == "A subcommand" ? std::string("Indicare un comando: ") + kComandi
-                                       : "Manca l'argomento obbligatorio " + nome;
-  } else if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) {
-    messaggio = "Manca il valore dell'opzione " + testo.substr(0, testo.find(':'));
-  } else {
-    messaggio = "Argomenti non validi (" + testo + ")";
-  }
-  return std::string(kNome) + ": " + messaggio + ".\nUsare " + kNome +
-         " --help per le istruzioni.\n";
-}
-
-void Etichette(CLI::App& app) {
-  auto f = app.get_formatter();
-  f->label("Usage", "Uso");
-  f->label("OPTIONS", "OPZIONI");
-  f->label("SUBCOMMAND", "COMANDO");
-  f->label("Positionals", "Argomenti");
-  f->label("REQUIRED", "(obbligatorio)");
-  f->label("TEXT", "");
-  f->column_width(28);
 }
 
 void Aiuto(CLI::App& app) {
@@ -107,13 +74,13 @@ int main(int argc, char** argv) {
       "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di "
       "una bitmap, mescolati con una chiave, e li estrae di nuovo.",
       kNome};
-  Etichette(app);
+  Cli::Etichette(app);
   Aiuto(app);
   app.set_version_flag("-V,--version", std::string(kNome) + " " + Identita::Versione,
                        "Mostra la versione ed esce")
       ->group(kGruppo);
   app.require_subcommand(1);
-  app.failure_message(ErroreArgomenti);
+  app.failure_message(Cli::ErroreArgomenti);
   app.footer(
       "Stato di uscita: 0 riuscito, 1 rifiutato (per esempio \"False\", o la bitmap "
       "in uso in un'altra operazione), 2 uso errato o errore su un file, 128 + N "
@@ -247,7 +214,7 @@ int main(int argc, char** argv) {
     return false;
   };
   if (argc > 1 && argv[1][0] != '-' && !conosciuto(argv[1])) {
-    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare " + kComandi + ").");
+    Messaggio(std::string("Comando sconosciuto: ") + argv[1] + " (usare " + Cli::kComandi + ").");
     return Cli::kUso;
   }
   try {

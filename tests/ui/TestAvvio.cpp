@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFontInfo>
 #include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTimer>
@@ -25,8 +26,9 @@ namespace {
 // A file of the sources, or one that CMake made from them ("generati/...").
 QString Leggi(const QString& relativo) {
   const bool generato = relativo.startsWith(QStringLiteral("generati/"));
-  QFile f((generato ? QStringLiteral(TAVELIN_COSTRUZIONE "/") : QStringLiteral(TAVELIN_SORGENTI "/")) +
-          relativo);
+  QFile f(
+      (generato ? QStringLiteral(TAVELIN_COSTRUZIONE "/") : QStringLiteral(TAVELIN_SORGENTI "/")) +
+      relativo);
   if (!f.open(QIODevice::ReadOnly)) return QString();
   return QString::fromUtf8(f.readAll());
 }
@@ -55,6 +57,41 @@ class TestAvvio : public QObject {
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
     QCOMPARE(QCoreApplication::organizationName(), QStringLiteral("Quorvane S.R.L."));
     QVERIFY(!QApplication::windowIcon().isNull());
+  }
+
+  // The program's own arguments: help and version need no display, and
+  // without one it says so and ends with 1 instead of Qt's abort.
+  void laRigaDiComando_data() {
+    QTest::addColumn<QStringList>("argomenti");
+    QTest::addColumn<bool>("schermo");
+    QTest::addColumn<int>("stato");
+    QTest::addColumn<QString>("inizio");
+    QTest::newRow("aiuto") << QStringList{"--help"} << false << 0 << "Uso: tavelin [FILE]";
+    QTest::newRow("versione") << QStringList{"-V"} << false << 0 << "tavelin 1.00";
+    QTest::newRow("senza schermo")
+        << QStringList{"foto.png"} << false << 1 << "tavelin: nessuno schermo disponibile";
+    QTest::newRow("opzione ignota")
+        << QStringList{"--x"} << true << 2 << "tavelin: Opzione sconosciuta";
+    QTest::newRow("due file") << QStringList{"a", "b"} << true << 2
+                              << "tavelin: Si può aprire un solo";
+  }
+  void laRigaDiComando() {
+    QFETCH(QStringList, argomenti);
+    QFETCH(bool, schermo);
+    QFETCH(int, stato);
+    QFETCH(QString, inizio);
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) env.remove(v);
+    if (schermo) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    p.setProcessEnvironment(env);
+    p.start(QStringLiteral(TAVELIN_COSTRUZIONE "/app/tavelin"), argomenti);
+    QVERIFY(p.waitForFinished(20000));
+    QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(p.exitCode(), stato);
+    const QString uscita =
+        QString::fromUtf8(stato == 0 ? p.readAllStandardOutput() : p.readAllStandardError());
+    QVERIFY2(uscita.startsWith(inizio), qPrintable(uscita));
   }
 
   void iCaratteriProgettatiDiventanoLiberationSans() {

@@ -109,6 +109,7 @@ void TabCrypt::Disponi() {
   ChkPassphrase = Disegno::Spunta(this, "ChkPassphrase", "Proteggi con &passphrase",
                                   {480, 6060, 3135, 255}, sans, 76);
   ChkPassphrase->setEnabled(false);
+  ChkPassphrase->setAccessibleName(QStringLiteral("Proteggi con passphrase"));
   if (!Crypta::CifraturaDisponibile())
     ChkPassphrase->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
 }

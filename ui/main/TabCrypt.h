@@ -86,7 +86,7 @@ class TabCrypt : public QGroupBox {
   // With a passphrase, the stealth layout when the payload fits its safe
   // capacity (the passphrase is then spent); false to go the classic way.
   bool Invisibile(const QString& carrier, bool testo, const std::string& dati, int64_t lunghezza,
-                  std::string& frase);
+                  const Crypta::Segreto& frase);
   // With a passphrase, the payload goes encrypted; the passphrase is spent.
   std::optional<QString> Nascondi(std::optional<Crypta::Segreto>& frase);
   void Avvisa(const QString& testo);

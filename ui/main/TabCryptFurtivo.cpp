@@ -8,13 +8,14 @@
 #include "Codici.h"
 #include "File.h"
 #include "Frase.h"
+#include "Segreto.h"
 #include "TabCrypt.h"
 #if TAVELIN_FURTIVO
 #include "OperazioniFurtive.h"
 #endif
 
 bool TabCrypt::Invisibile(const QString& carrier, bool testo, const std::string& dati,
-                          int64_t lunghezza, std::string& frase) {
+                          int64_t lunghezza, const Crypta::Segreto& frase) {
 #if TAVELIN_FURTIVO
   const std::string path = Codici::Percorso(carrier);
   const Crypta::Analisi a = Crypta::Analizza(path, nbit_);
@@ -23,7 +24,7 @@ bool TabCrypt::Invisibile(const QString& carrier, bool testo, const std::string&
     return false;
   Crypta::RichiestaFurtiva r;
   r.carrier = path;
-  r.passphrase = std::move(frase);
+  r.passphrase.assign(reinterpret_cast<const char*>(frase.Dati()), frase.Lunghezza());
   r.carico = testo ? Crypta::Carico::DiByte(dati) : Crypta::Carico::DiFile(dati);
   r.nome = nome;
   Crypta::Osservatore o;
@@ -33,10 +34,10 @@ bool TabCrypt::Invisibile(const QString& carrier, bool testo, const std::string&
         Qt::QueuedConnection);
   };
   emit Stato(QStringLiteral("Derivazione delle chiavi dalla passphrase in corso…"));
-  struct Cancella {
+  struct Pulizia {
     std::string& s;
-    ~Cancella() { std::fill(s.begin(), s.end(), '\0'); }
-  } cancella{r.passphrase};
+    ~Pulizia() { Crypta::Cancella(s.data(), s.size()); }
+  } pulizia{r.passphrase};
   Frase::Attendi([&] { Crypta::NascondiFurtivo(r, o); });
   return true;
 #else

@@ -114,6 +114,7 @@ void TabDeCrypt::Disponi() {
   ChkPassphraseRivela = Disegno::Spunta(FrmResult, "ChkPassphraseRivela", "P&rotetto da passphrase",
                                         {240, 3660, 3375, 255}, sans, 77);
   ChkPassphraseRivela->setEnabled(false);
+  ChkPassphraseRivela->setAccessibleName(QStringLiteral("Protetto da passphrase"));
   if (!Crypta::CifraturaDisponibile())
     ChkPassphraseRivela->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
 }

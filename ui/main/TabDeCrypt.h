@@ -18,7 +18,8 @@
 class CasellaMultiriga;
 namespace Crypta {
 class Destinazione;
-}
+class Segreto;
+}  // namespace Crypta
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -60,7 +61,8 @@ class TabDeCrypt : public QGroupBox {
                                 const QString& uscita, bool testo);
   // The stealth layout's payload into `d`: its stored name, or nothing when
   // the passphrase finds none.
-  std::optional<std::string> RivelaInvisibile(const std::string& carrier, const std::string& frase,
+  std::optional<std::string> RivelaInvisibile(const std::string& carrier,
+                                              const Crypta::Segreto& frase,
                                               Crypta::Destinazione& d);
   void Avvisa(const QString& testo);
 
