@@ -7,8 +7,9 @@
 #endif
 #include <fcntl.h>
 #include <io.h>
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose definitions it needs.
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cwchar>
