@@ -5,6 +5,8 @@
 // a bitmap stored top-down, are still taken. All are made at run time by
 // Python (zlib and Pillow), a few kilobytes each.
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "Banco.h"
 #include "Figure.h"
@@ -56,13 +58,14 @@ scrivi('gif-piatta.gif', salva(piatta, format='GIF'))
 class PrepareOstile : public Banco {};
 
 constexpr long kMiB = 1024;                      // in KiB, as the memory is measured
-// AddressSanitizer's shadow memory and allocator come on top of the
-// program's own: some tens of MiB whatever the picture, which a bound
-// meant for gigabytes of bombs can allow.
+// AddressSanitizer's shadow memory and allocator, or the emulator that runs
+// another machine's build, come on top of the program's own: some tens of
+// MiB whatever the picture, which a bound meant for gigabytes of bombs can
+// allow.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr long kSanitizzatore = 48 * kMiB;
 #else
-constexpr long kSanitizzatore = 0;
+const long kSanitizzatore = std::vector<std::string>{TAVELIN_EMULATORE}.empty() ? 0 : 48 * kMiB;
 #endif
 constexpr bool kRigaPerRiga = TAVELIN_CON_SPNG;  // PNGs decoded row by row
 
