@@ -51,6 +51,10 @@ const char* _(const char* italiano) {
   return dgettext(kDominio, italiano);
 }
 
+const char* P_(const char* italiano, const char* plurale, unsigned long n) {
+  return dngettext(kDominio, italiano, plurale, n);
+}
+
 void ImpostaLingua() {
   const Crypta::Lingua lingua = Crypta::LinguaDellAmbiente();
   if (lingua == Crypta::Lingua::Italiano) return;
@@ -75,6 +79,10 @@ void ImpostaLingua() {
 
 const char* _(const char* italiano) {
   return italiano;
+}
+
+const char* P_(const char* italiano, const char* plurale, unsigned long n) {
+  return n == 1 ? italiano : plurale;
 }
 
 void ImpostaLingua() {}

@@ -11,6 +11,9 @@ const char* _(const char* italiano);
 constexpr const char* N_(const char* italiano) {
   return italiano;
 }
+// The form of a text that counts `n` things: Italian writes both forms
+// alike where the source's wording does, English need not.
+const char* P_(const char* italiano, const char* plurale, unsigned long n);
 
 // Chooses the language by Crypta::LinguaDellAmbiente(). For English it
 // points gettext at the catalogs of tavelin-cli and of the engine, whatever

@@ -79,7 +79,9 @@ Dati DaTesto(const std::string& utf8, double capienza, const Misura& misura) {
   d.lunghezza = int64_t(d.codici.size());
   if (double(misura(d.lunghezza)) > capienza)
     Rifiuta(Crypta::Componi(
-        _("La stringa è troppo lunga: occupa %1 byte%2, la bitmap ne contiene al massimo %3."),
+        P_("La stringa è troppo lunga: occupa %1 byte%2, la bitmap ne contiene al massimo %3.",
+           "La stringa è troppo lunga: occupa %1 byte%2, la bitmap ne contiene al massimo %3.",
+           d.codici.size()),
         {std::to_string(d.codici.size()), misura.Cifrato(d.lunghezza), Numero(capienza)}));
   return d;
 }
@@ -101,8 +103,11 @@ Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
         {std::to_string(d.lunghezza), misura.Cifrato(d.lunghezza), std::to_string(kMassimo)}));
   if (conNome >= capienza)
     Rifiuta(Crypta::Componi(
-        _("Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, %3 con il nome: file e "
-          "nome insieme devono restare sotto i %4 byte utilizzabili della bitmap."),
+        P_("Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, %3 con il nome: file e "
+           "nome insieme devono restare sotto i %4 byte utilizzabili della bitmap.",
+           "Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, %3 con il nome: file e "
+           "nome insieme devono restare sotto i %4 byte utilizzabili della bitmap.",
+           static_cast<unsigned long>(d.lunghezza)),
         {std::to_string(d.lunghezza), misura.Cifrato(d.lunghezza), Numero(conNome),
          Numero(capienza)}));
   return d;

@@ -23,8 +23,9 @@ void Capienze(const std::string& path, const Crypta::Conversione& c) {
     const Crypta::Analisi a = Crypta::Analizza(path, Nbit);
     if (!a.Accettata())
       throw Crypta::Errore(_("La bitmap scritta non risulta valida."), Crypta::Genere::File);
-    ScriviUscita(Crypta::Componi(_("Bytes utilizzabili a %1 bit: %2"),
-                                 {std::to_string(Nbit), Numero(a.campi.BytesUtilizzabili)}) +
+    ScriviUscita(Crypta::Componi(
+                     P_("Bytes utilizzabili a %1 bit: %2", "Bytes utilizzabili a %1 bit: %2", Nbit),
+                     {std::to_string(Nbit), Numero(a.campi.BytesUtilizzabili)}) +
                  "\n");
   }
   ChiudiUscita();

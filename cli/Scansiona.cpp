@@ -40,10 +40,14 @@ std::string Anteprima(const Crypta::Candidato& c) {
 std::string Riga(size_t n, const Crypta::Candidato& c) {
   char maschera[8];
   std::snprintf(maschera, sizeof maschera, "0x%02X", c.maschera);
-  return Crypta::Componi(_("%1. %2 bit, chiave \"%3\" (maschera %4), %5 byte, %6: %7"),
-                         {std::to_string(n), std::to_string(c.Nbit),
-                          Crypta::CodiciAUtf8(Crypta::ChiaveDi(c.maschera)), maschera,
-                          std::to_string(c.lunghezza), c.tipo, Anteprima(c)}) +
+  const std::string bit =
+      Crypta::Componi(P_("%1 bit", "%1 bit", unsigned(c.Nbit)), {std::to_string(c.Nbit)});
+  const std::string byte =
+      Crypta::Componi(P_("%1 byte", "%1 byte", static_cast<unsigned long>(c.lunghezza)),
+                      {std::to_string(c.lunghezza)});
+  return Crypta::Componi(_("%1. %2, chiave \"%3\" (maschera %4), %5, %6: %7"),
+                         {std::to_string(n), bit, Crypta::CodiciAUtf8(Crypta::ChiaveDi(c.maschera)),
+                          maschera, byte, c.tipo, Anteprima(c)}) +
          "\n";
 }
 
@@ -69,7 +73,8 @@ void Scansiona(const OpzioniScan& o) {
     for (size_t i = 0; i < trovati.size() && i < kMostrati; ++i)
       ScriviUscita(Riga(i + 1, trovati[i]));
     if (trovati.size() > kMostrati)
-      ScriviUscita(Crypta::Componi(_("(e altri %1 meno probabili)"),
+      ScriviUscita(Crypta::Componi(P_("(e altri %1 meno probabili)", "(e altri %1 meno probabili)",
+                                      trovati.size() - kMostrati),
                                    {std::to_string(trovati.size() - kMostrati)}) +
                    "\n");
     ChiudiUscita();
