@@ -71,7 +71,7 @@ if(Intl_FOUND AND NOT WIN32)
 endif()
 set(TAVELIN_CON_GETTEXT ${tavelin_gettext} CACHE INTERNAL "tavelin-cli speaks through gettext")
 option(TAVELIN_VERIFICA_CRYPTA
-       "Fail the build when the engine's catalog traduzioni/crypta/en.po is not complete" OFF)
+       "Fail the build when the engine's catalog traduzioni/crypta/en.po is not complete" ON)
 
 # tavelin_lingue(target): the program speaks through gettext, and finds its
 # catalogs beside itself or where they are installed.
