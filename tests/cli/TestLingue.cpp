@@ -29,14 +29,30 @@ TEST_F(Lingue, HelpAndMessagesFollowTheEnvironmentAndStatusesDoNot) {
   };
   const std::string c = Carrier();
   ASSERT_EQ(Cli({"hide", c, "-t", std::string(30, 'x'), "-k", "a"}).stato, 0);
-  // Done, refused ("False": read at 8 bits the length is far too large), and
-  // three kinds of bad usage: the program's own, the parser's, an unknown command.
-  const std::vector<std::vector<std::string>> comandi{{"info", c},
-                                                      {"reveal", c, "-b", "8", "-t"},
-                                                      {"info", c, "-b", "3"},
-                                                      {"hide", c, "-t"},
-                                                      {"frobnicate"}};
-  const std::vector<int> stati{0, 1, 2, 2, 2};
+  // Done, refused ("False": read at 8 bits the length is far too large), a
+  // file error worded by the engine, and bad usage: the program's own, the
+  // parser's, an unknown command. Where a message is given, its first line.
+  struct Comando {
+    std::vector<std::string> argomenti;
+    int stato;
+    std::string italiano, inglese;
+  };
+  const std::vector<Comando> comandi{
+      {{"info", c}, 0, "", ""},
+      {{"reveal", c, "-b", "8", "-t"},
+       1,
+       "False: nessun dato nascosto leggibile con questa chiave e questo numero di bit.",
+       "False: no hidden data readable with this key and this number of bits."},
+      {{"info", "assente.bmp"},
+       2,
+       "Impossibile aprire il file \"assente.bmp\": il file o la cartella non esiste.",
+       "Cannot open the file \"assente.bmp\": no such file or folder."},
+      {{"info", c, "-b", "3"},
+       2,
+       "Numero di bit per byte non valido: \"3\" (usare 1, 2, 4 o 8).",
+       "Invalid number of bits per byte: \"3\" (use 1, 2, 4 or 8)."},
+      {{"hide", c, "-t"}, 2, "", ""},
+      {{"frobnicate"}, 2, "", ""}};
   for (const Caso& caso : casi) {
     const bool inglese = caso.inglese && TAVELIN_CON_GETTEXT;
     std::string nome;
@@ -52,22 +68,12 @@ TEST_F(Lingue, HelpAndMessagesFollowTheEnvironmentAndStatusesDoNot) {
                       : "Nasconde una stringa o un intero file nei bit meno significativi dei "
                         "pixel di una bitmap, mescolati con una chiave, e li estrae di nuovo.")
         << nome;
-    for (size_t i = 0; i < comandi.size(); ++i) {
-      const Risultato r = Cli(comandi[i], o);
-      EXPECT_EQ(r.stato, stati[i]) << nome << comandi[i][0] << " " << r.err;
-      if (i == 1) {
-        EXPECT_EQ(r.err, inglese ? "tavelin-cli: False: no hidden data readable with this key "
-                                   "and this number of bits.\n"
-                                 : "tavelin-cli: False: nessun dato nascosto leggibile con questa "
-                                   "chiave e questo numero di bit.\n")
-            << nome;
-      }
-      if (i == 2) {
+    for (const Comando& comando : comandi) {
+      const Risultato r = Cli(comando.argomenti, o);
+      EXPECT_EQ(r.stato, comando.stato) << nome << comando.argomenti[0] << " " << r.err;
+      if (!comando.italiano.empty()) {
         EXPECT_EQ(PrimaRiga(r.err),
-                  inglese
-                      ? "tavelin-cli: Invalid number of bits per byte: \"3\" (use 1, 2, 4 or 8)."
-                      : "tavelin-cli: Numero di bit per byte non valido: \"3\" (usare 1, 2, 4 "
-                        "o 8).")
+                  "tavelin-cli: " + (inglese ? comando.inglese : comando.italiano))
             << nome;
       }
     }
