@@ -44,7 +44,9 @@ if(CMAKE_SCRIPT_MODE_FILE)
     endif()
   endforeach()
   if(difetti)
-    set(aiuto "Run the extraction and msgmerge as this check does, translate, and drop #~ entries.")
+    string(CONCAT aiuto "Merge the sources' texts into the catalog (for the engine's: "
+           "scripts/estrai-crypta.sh --aggiorna), translate every entry, clear the fuzzy marks "
+           "and drop the #~ entries.")
     if(SEVERO)
       message(FATAL_ERROR "${PO} does not match the sources:${difetti}\n${aiuto}")
     endif()
