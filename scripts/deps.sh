@@ -2,8 +2,10 @@
 # Installs the Debian packages that building and testing Tavelin need, only
 # those that are missing. Sourced by the other scripts.
 
-# What the window program alone needs to build and run.
-tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation)
+# What the window program alone needs to build and run; Qt's translation
+# tools and their CMake package make its English.
+tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-liberation
+                       qt6-l10n-tools qt6-tools-dev)
 # Everything else the whole build and its tests need: the command line, the
 # tests and benchmarks, the GUI tests' virtual screen, the manual pages and
 # the package.
