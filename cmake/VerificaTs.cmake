@@ -12,10 +12,10 @@ if(NOT esito EQUAL 0)
 endif()
 
 file(READ ${TS} prima)
-string(REPLACE ";" "&#59;" prima "${prima}")
+string(REPLACE ";" "," prima "${prima}")
 file(READ ${copia} dopo)
-# A semicolon would split the list of messages.
-string(REPLACE ";" "&#59;" dopo "${dopo}")
+# A semicolon would split the list of messages; the list only names them.
+string(REPLACE ";" "," dopo "${dopo}")
 # No tag inside a message closes with "</m" but the message itself.
 set(messaggio "<message[^>]*>([^<]|<[^/]|</[^m])*</message>")
 string(REGEX MATCHALL "${messaggio}" messaggi_prima "${prima}")
