@@ -24,10 +24,12 @@ Piattaforma* Piattaforma::Imposta(Piattaforma* p) {
 
 // A description keeps its patterns after the bar as they are.
 QString Piattaforma::TuttiIFile() {
+  //: A file dialog's entry: a description, a bar, the patterns.
   return QCoreApplication::translate("Piattaforma", "Tutti i file (*.*)|*.*");
 }
 
 QString Piattaforma::FileBitmap() {
+  //: A file dialog's entry: a description, a bar, the patterns.
   return QCoreApplication::translate("Piattaforma", "FileBitmap (*.bmp)|*.bmp");
 }
 

@@ -168,10 +168,12 @@ For scripts and machines without a display: tavelin-cli --help.
     <name>Piattaforma</name>
     <message>
         <source>Tutti i file (*.*)|*.*</source>
+        <extracomment>A file dialog&apos;s entry: a description, a bar, the patterns.</extracomment>
         <translation>All files (*.*)|*.*</translation>
     </message>
     <message>
         <source>FileBitmap (*.bmp)|*.bmp</source>
+        <extracomment>A file dialog&apos;s entry: a description, a bar, the patterns.</extracomment>
         <translation>Bitmap files (*.bmp)|*.bmp</translation>
     </message>
 </context>
