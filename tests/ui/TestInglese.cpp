@@ -62,6 +62,23 @@ QString NonCabe(const QWidget* w) {
   return QStringLiteral("%1: %2 px for %3").arg(testo).arg(serve).arg(spazio);
 }
 
+// A gettext string's text: its escapes undone.
+QString Po(QString s) {
+  static const QRegularExpression fuga(QStringLiteral("\\\\(.)"));
+  QString esito;
+  qsizetype da = 0;
+  for (auto it = fuga.globalMatch(s); it.hasNext();) {
+    const auto m = it.next();
+    const QChar c = m.captured(1).at(0);
+    esito += s.mid(da, m.capturedStart() - da) + (c == u'n'   ? QChar(u'\n')
+                                                  : c == u'r' ? QChar(u'\r')
+                                                  : c == u't' ? QChar(u'\t')
+                                                              : c);
+    da = m.capturedEnd();
+  }
+  return esito + s.mid(da);
+}
+
 QString Controlla(const QWidget* finestra) {
   QStringList tagliati;
   for (const QWidget* w : finestra->findChildren<QWidget*>())
@@ -165,9 +182,8 @@ class TestInglese : public Banco {
     int viste = 0;
     for (auto it = voce.globalMatch(QString::fromUtf8(po.readAll())); it.hasNext(); ++viste) {
       const auto m = it.next();
-      const QByteArray italiano =
-          m.captured(1).replace(QLatin1String("\\\""), QLatin1String("\"")).toUtf8();
-      const QString inglese = m.captured(2).replace(QLatin1String("\\\""), QLatin1String("\""));
+      const QByteArray italiano = Po(m.captured(1)).toUtf8();
+      const QString inglese = Po(m.captured(2));
       QCOMPARE(QString::fromStdString(Crypta::Tr(italiano.constData())), inglese);
     }
     if (viste == 0) QSKIP("the engine's English catalog has no single-line entry yet");

@@ -117,7 +117,7 @@ void TabCrypt::Disponi() {
   ChkPassphrase->setEnabled(false);
   ChkPassphrase->setAccessibleName(tr("Proteggi con passphrase"));
   if (!Crypta::CifraturaDisponibile())
-    ChkPassphrase->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
+    ChkPassphrase->setToolTip(QString::fromStdString(Crypta::SenzaCifratura()));
 }
 
 void TabCrypt::StatoCrypt(double capienza) {
