@@ -165,11 +165,13 @@ class TestInglese : public Banco {
     QCOMPARE(QKeySequence::mnemonic(b->text()), tasto);
   }
 
-  // A message box's text as the scripted seam receives it, the engine's
-  // reason after the window's own first line.
+  // A message box's text as the scripted seam receives it: the window's own
+  // first line, the engine's reason after it.
   void unMessaggioInInglese() {
     w_->AssegnaLbl(Q(Carico("lettera.txt", 200)), 1);
-    QCOMPARE(PrimeRighe(seam_->Messaggi), QStringList({"Invalid file format"}));
+    QCOMPARE(seam_->Messaggi,
+             QStringList({"Invalid file format\r\nIt is neither a bitmap nor a picture in a known "
+                          "format."}));
   }
 
   // The engine's texts through the translator installed for it: every
