@@ -1,6 +1,6 @@
 // The window under an English locale: the language chosen by the rule both
-// programs follow, the catalogs it loads, English texts in the window, its
-// messages and the program's own lines, the access letters kept, and every
+// programs follow, English texts in the window, its messages, the engine's
+// texts and the program's own lines, the access letters kept, and every
 // English caption whole inside the rectangle the design gives it.
 #include <QAbstractButton>
 #include <QApplication>
@@ -14,7 +14,6 @@
 #include <QRegularExpression>
 #include <QStyleOptionButton>
 #include <QTabWidget>
-#include <QTranslator>
 #include <QtTest>
 
 #include "Avvio.h"
@@ -23,8 +22,6 @@
 #include "Lingua.h"
 #include "PiattaformaProva.h"
 #include "Seldir.h"
-
-Q_DECLARE_METATYPE(Crypta::Lingua)
 
 namespace {
 
@@ -107,26 +104,6 @@ class TestInglese : public Banco {
 
   void cleanup() { Chiudi(); }
 
-  // Each language's catalogs are there to load: qtbase's Italian from the
-  // system's Qt, the window's and the engine's English built in.
-  void iCataloghiDiOgniLingua_data() {
-    QTest::addColumn<Crypta::Lingua>("lingua");
-    QTest::addColumn<QStringList>("nomi");
-    QTest::newRow("it") << Crypta::Lingua::Italiano << QStringList{"qtbase_it.qm"};
-    QTest::newRow("en") << Crypta::Lingua::Inglese << QStringList{"tavelin_en.qm", "crypta_en.qm"};
-  }
-  void iCataloghiDiOgniLingua() {
-    QFETCH(Crypta::Lingua, lingua);
-    QFETCH(QStringList, nomi);
-    const QStringList cataloghi = Avvio::Cataloghi(lingua);
-    QCOMPARE(cataloghi.size(), nomi.size());
-    for (int i = 0; i < nomi.size(); ++i) {
-      QVERIFY2(cataloghi[i].endsWith(QLatin1Char('/') + nomi[i]), qPrintable(cataloghi[i]));
-      QTranslator t;
-      QVERIFY2(t.load(cataloghi[i]), qPrintable(cataloghi[i]));
-    }
-  }
-
   void laFinestraParlaInglese() {
     QCOMPARE(w_->windowTitle(), QStringLiteral("Quorvane - Tavelin - Version 1.0 (Freeware)"));
     QCOMPARE(Cornice("FrmInfo")->title(), QStringLiteral("Bitmap Data:"));
@@ -198,8 +175,6 @@ class TestInglese : public Banco {
     QTest::addColumn<QString>("inizio");
     QTest::newRow("aiuto") << QStringList{"--help"} << 0 << "Usage: tavelin [FILE]\n";
     QTest::newRow("opzione ignota") << QStringList{"--x"} << 2 << "tavelin: Unknown option: --x";
-    QTest::newRow("due file") << QStringList{"a", "b"} << 2
-                              << "tavelin: Only one file can be opened";
   }
   void laRigaDiComando() {
     QFETCH(QStringList, argomenti);
