@@ -7,6 +7,7 @@
 
 #include "Comandi.h"
 #include "Comune.h"
+#include "Lingua.h"
 #include "Lingue.h"
 #include "Steganalisi.h"
 
@@ -18,14 +19,9 @@ const char* const kAnalizza =
 
 namespace {
 
-// A share as a percentage with one decimal and a decimal comma: "12,5 %".
+// A share as a percentage with one decimal: "12,5 %", "12.5 %".
 std::string Percento(double quota) {
-  char testo[32];
-  std::snprintf(testo, sizeof testo, "%.1f %%", quota * 100);
-  std::string s = testo;
-  for (char& c : s)
-    if (c == '.') c = ',';
-  return s;
+  return Crypta::Decimale(quota * 100, 1) + " %";
 }
 
 std::string Colonna(const std::string& testo, int larghezza) {
@@ -48,10 +44,7 @@ void Analizza(const OpzioniAnalizza& o) {
                       Colonna(_("chi² intero"), 13) + Colonna("RS", 9) + Colonna("SPA", 9) +
                       Colonna("WS", 9) + "\n";
   for (const S::StimaCanale& c : r.canali) {
-    char p[16];
-    std::snprintf(p, sizeof p, "%.3f", c.chiIntero);
-    std::string probabilita = p;
-    probabilita[1] = ',';
+    const std::string probabilita = Crypta::Decimale(c.chiIntero, 3);
     testo += Nome(c.nome) + Colonna(Percento(c.chiPrefisso), 15) + Colonna(probabilita, 13) +
              Colonna(Percento(c.rs), 9) + Colonna(Percento(c.spa), 9) + Colonna(Percento(c.ws), 9) +
              "\n";

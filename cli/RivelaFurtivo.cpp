@@ -14,11 +14,7 @@
 namespace Cli {
 
 std::string Rata(double r) {
-  char t[32];
-  std::snprintf(t, sizeof t, "%.2f", r);
-  std::string s = t;
-  std::replace(s.begin(), s.end(), '.', ',');
-  return s;
+  return Crypta::Decimale(r, 2);
 }
 
 const char* const kNienteFurtivo = N_("Nessun dato nascosto con questa passphrase.");

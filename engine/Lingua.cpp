@@ -1,6 +1,7 @@
 // The language rule and the engine's translation hook.
 #include "Lingua.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -49,6 +50,16 @@ std::string Tr(const char* italiano) {
 
 std::string Tr(const char* italiano, std::initializer_list<std::string> argomenti) {
   return Componi(Tr(italiano), argomenti);
+}
+
+std::string Decimale(double valore, int cifre) {
+  char testo[64];
+  std::snprintf(testo, sizeof testo, "%.*f", cifre, valore);
+  std::string s = testo;
+  if (!traduttore)
+    for (char& c : s)
+      if (c == '.') c = ',';
+  return s;
 }
 
 std::string Componi(const std::string& modello, std::initializer_list<std::string> argomenti) {

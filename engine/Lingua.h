@@ -31,6 +31,9 @@ void ImpostaTraduttore(Traduttore t);
 // directly inside Tr(...), so that the extraction tools find them.
 std::string Tr(const char* italiano);
 std::string Tr(const char* italiano, std::initializer_list<std::string> argomenti);
+// `valore` with `cifre` decimals, written as the texts come out: a decimal
+// comma in Italian, a point in English (that is, with a translator installed).
+std::string Decimale(double valore, int cifre);
 // Replaces %1..%9 in `modello` (a translated text) by the arguments.
 std::string Componi(const std::string& modello, std::initializer_list<std::string> argomenti);
 

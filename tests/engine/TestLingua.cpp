@@ -53,7 +53,9 @@ TEST(Lingua, TranslatesThroughTheInstalledHookThenFillsArguments) {
   Crypta::ImpostaTraduttore(Inglese);
   EXPECT_EQ(Crypta::Tr("Il file %1 manca.", {"\"x\""}), "File \"x\" is missing.");
   EXPECT_EQ(Crypta::Tr("Altro"), "Altro");
+  EXPECT_EQ(Crypta::Decimale(12.345, 1), "12.3");
   Crypta::ImpostaTraduttore(nullptr);
+  EXPECT_EQ(Crypta::Decimale(0.15, 2), "0,15");
   EXPECT_EQ(Crypta::Componi("%2 di %1, 100%", {"a", "b"}), "b di a, 100%");
   EXPECT_EQ(Crypta::Componi("%3", {"a"}), "%3");
 }
