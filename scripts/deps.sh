@@ -9,7 +9,8 @@ tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-translations-l10n fonts-l
 # the package.
 tavelin_deps=("${tavelin_deps_finestra[@]}" libgtest-dev libbenchmark-dev libcli11-dev
               xvfb xdotool imagemagick scdoc dpkg-dev file
-              pkg-config libstb-dev libsodium-dev libspng-dev python3-pil)
+              pkg-config libstb-dev libsodium-dev libspng-dev python3-pil
+              dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 # The checkers that CI runs on the package and its desktop files.
 tavelin_deps_verifica=(lintian desktop-file-utils appstream)
 
