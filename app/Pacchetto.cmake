@@ -22,24 +22,25 @@ set(CPACK_PACKAGE_CONTACT "Quorvane S.R.L. <tavelin@quorvane.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
-    "nasconde testi e file nei bit meno significativi delle bitmap")
-# The long description; CPack puts the summary above it.
+    "hides text and files in the least significant bits of bitmaps")
+# The long description, in English as Debian wants it; CPack puts the summary
+# above it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Tavelin nasconde una stringa o un intero file nei 1, 2, 4 o 8 bit meno
-significativi dei pixel di un'immagine bitmap, mescolati con una chiave, e li
-estrae di nuovo. Il pacchetto contiene la finestra, con una scheda per
-nascondere e una per estrarre, e il comando tavelin-cli per gli script e le
-macchine senza schermo, che sa anche preparare una bitmap da una fotografia.
-Un'operazione interrotta non lascia mai dati sbagliati.")
+    "Tavelin hides a string or a whole file in the lowest 1, 2, 4 or 8 bits of
+the pixels of a bitmap picture, scrambled with a key, and extracts them again.
+The package holds the window, with one tab to hide and one to extract, and the
+tavelin-cli command for scripts and machines without a display, which can also
+prepare a bitmap from a photo. An interrupted operation never leaves wrong data
+behind. Both programs speak English and Italian.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.quorvane.example")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The window draws through Qt's platform plugins and its fonts stand in for
-# the designed ones; neither is a library the binaries link.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+# The window draws through Qt's platform plugins, its fonts stand in for the
+# designed ones, and Qt's own dialogs speak the window's language through
+# qtbase's translations; none is a library the binaries link.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-liberation, qt6-translations-l10n")
 include(CPack)
 # The package promises both programs, the command line's manual and its
 # completion: a build folder without tavelin-cli cannot make it.

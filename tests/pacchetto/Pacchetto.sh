@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the Debian package from the build folder, unpacks it in a scratch
 # folder and checks it as a user would meet it: the files it must hold and
-# nothing outside /usr, the fields of its control file, and its programs run
-# from where they were unpacked.
+# nothing outside /usr, each manual page and desktop text in English with its
+# Italian variant, the fields of its control file, and its programs run from
+# where they were unpacked.
 set -euo pipefail
 build=$1 versione=$2
 scratch=$(mktemp -d)
@@ -15,7 +16,6 @@ deb=$scratch/out/tavelin_${versione}_$(dpkg --print-architecture).deb
 dpkg-deb -x "$deb" "$scratch/radice"
 
 for f in usr/bin/tavelin usr/bin/tavelin-cli \
-         usr/share/man/man1/tavelin.1.gz usr/share/man/man1/tavelin-cli.1.gz \
          usr/share/applications/tavelin.desktop \
          usr/share/metainfo/example.quorvane.tavelin.metainfo.xml \
          usr/share/icons/hicolor/scalable/apps/tavelin.svg \
@@ -28,13 +28,35 @@ for lato in 16 24 32 48 64 128 256; do
 done
 fuori=$(cd "$scratch/radice" && find . -mindepth 1 -maxdepth 1 ! -name usr)
 [ -z "$fuori" ] || errore "fuori da /usr: $fuori"
-zcat "$scratch/radice/usr/share/man/man1/tavelin-cli.1.gz" | grep -q '^\.TH "tavelin-cli" "1"' || errore "pagina di manuale"
+
+# Each page in both languages, English where man looks in any locale and
+# Italian where it looks under it_*: the right title, and the first heading in
+# the page's own language.
+while read -r pagina cartella intestazione; do
+  f=$scratch/radice/usr/share/man/$cartella/$pagina.1.gz
+  [ -s "$f" ] || errore "manca $cartella/$pagina.1.gz"
+  zcat "$f" | grep -q "^\.TH \"$pagina\" \"1\"" || errore "$cartella/$pagina: titolo"
+  [ "$(zcat "$f" | sed -n 's/^\.SH //p' | head -1)" = "$intestazione" ] || errore "$cartella/$pagina: non in $intestazione"
+done <<'PAGINE'
+tavelin man1 NAME
+tavelin it/man1 NOME
+tavelin-cli man1 NAME
+tavelin-cli it/man1 NOME
+PAGINE
+# The desktop entry's texts: an English one, and an Italian [it] variant of it.
+desktop=$scratch/radice/usr/share/applications/tavelin.desktop
+for chiave in GenericName Comment Keywords; do
+  en=$(sed -n "s/^$chiave=//p" "$desktop") it=$(sed -n "s/^$chiave\[it\]=//p" "$desktop")
+  [ -n "$en" ] && [ -n "$it" ] && [ "$en" != "$it" ] || errore "$chiave senza una variante [it] propria"
+done
 
 campo() { dpkg-deb -f "$deb" "$1"; }
 [ "$(campo Version)" = "$versione" ] || errore "versione $(campo Version)"
 [ "$(campo Section)" = utils ] || errore "sezione $(campo Section)"
 [[ "$(campo Maintainer)" == *"<"*"@quorvane.example>" ]] || errore "responsabile $(campo Maintainer)"
-[[ "$(campo Depends)" == *libqt6widgets6* ]] || errore "dipendenze $(campo Depends)"
+for d in libqt6widgets6 qt6-translations-l10n; do
+  [[ "$(campo Depends)" == *"$d"* ]] || errore "$d non tra le dipendenze: $(campo Depends)"
+done
 
 cli=$scratch/radice/usr/bin/tavelin-cli
 [ "$("$cli" --version)" = "tavelin-cli $versione" ] || errore "--version: $("$cli" --version)"
