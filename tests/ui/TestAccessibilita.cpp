@@ -186,6 +186,16 @@ class TestAccessibilita : public Banco {
     QCOMPARE(QApplication::focusWidget(), primo[1]);
   }
 
+  // The engine works with the window disabled, which drops the focus: it
+  // comes back to the control that had it.
+  void ilFuocoTornaDopoIlLavoro() {
+    Mostra();
+    Pulsante("CmdDirCrypt")->setFocus();
+    w_->setEnabled(false);
+    w_->setEnabled(true);
+    QCOMPARE(QApplication::focusWidget(), Pulsante("CmdDirCrypt"));
+  }
+
   // The exit button is never in view: while it holds the focus the status
   // line says what Enter does, and then shows its own text again.
   void lUscitaColFuocoSiVedeNellaRigaDiStato() {

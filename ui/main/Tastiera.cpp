@@ -36,7 +36,19 @@ QWidget* Tastiera::PrimoControllo() const {
   return barra;
 }
 
+void Tastiera::Ritorna() {
+  if (QApplication::focusWidget() && QApplication::focusWidget()->window() == finestra_) return;
+  QWidget* w = ultimo_;
+  if (!w || !w->isVisible() || !w->isEnabled()) w = PrimoControllo();
+  w->setFocus(Qt::OtherFocusReason);
+}
+
 bool Tastiera::eventFilter(QObject* oggetto, QEvent* evento) {
+  if (evento->type() == QEvent::FocusIn && oggetto->isWidgetType() &&
+      static_cast<QWidget*>(oggetto)->window() == finestra_)
+    ultimo_ = static_cast<QWidget*>(oggetto);
+  if (oggetto == finestra_ && evento->type() == QEvent::EnabledChange && finestra_->isEnabled())
+    Ritorna();
   if (oggetto == esci_ && evento->type() == QEvent::FocusIn)
     stato_->Suggerisci(tr("Invio chiude il programma; Tab passa ai controlli"));
   else if (oggetto == esci_ && evento->type() == QEvent::FocusOut)

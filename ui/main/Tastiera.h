@@ -5,6 +5,8 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
+#include <QWidget>
 
 class QPushButton;
 class QTabWidget;
@@ -26,9 +28,11 @@ class Tastiera : public QObject {
 
  private:
   QWidget* PrimoControllo() const;
+  void Ritorna();
 
   QWidget* finestra_;
   QTabWidget* schede_;
   QPushButton* esci_;
   RigaStato* stato_;
+  QPointer<QWidget> ultimo_;  // the last control of the window with the focus
 };
