@@ -186,6 +186,19 @@ class TestAccessibilita : public Banco {
     QCOMPARE(QApplication::focusWidget(), primo[1]);
   }
 
+  // The string option's description says how many characters fit, as its
+  // caption does, with or without protection.
+  void laStringaDiceQuantoCiSta() {
+    QAccessibleInterface* stringa = Di(Opzione("Option3"));
+    Scegli(Portante("dieci.bmp", ConPixel(400)));
+    const QString libera = stringa->text(QAccessible::Description);
+    QCOMPARE(libera, Opzione("Option3")->text().remove('&'));
+    QVERIFY2(!libera.contains(QLatin1String("xx")), qPrintable(libera));
+    Spunta("ChkPassphrase")->setChecked(true);
+    QCOMPARE(stringa->text(QAccessible::Description), Opzione("Option3")->text().remove('&'));
+    QVERIFY(stringa->text(QAccessible::Description) != libera);
+  }
+
   // The engine works with the window disabled, which drops the focus: it
   // comes back to the control that had it.
   void ilFuocoTornaDopoIlLavoro() {

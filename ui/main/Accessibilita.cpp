@@ -4,9 +4,12 @@
 // frame around them, and never the same as their captions.
 #include "Accessibilita.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QWidget>
+
+#include "PannelloInfo.h"
 
 namespace {
 
@@ -40,9 +43,7 @@ const Voce kVoci[] = {
     {"TxtDirCrypt", QT_TRANSLATE_NOOP("Accessibilita", "Bitmap di appoggio"),
      QT_TRANSLATE_NOOP("Accessibilita",
                        "Percorso della bitmap in cui nascondere i dati; vi si può trascinare un file")},
-    {"Option3", QT_TRANSLATE_NOOP("Accessibilita", "Nascondi una stringa"),
-     QT_TRANSLATE_NOOP("Accessibilita",
-                       "La stringa si scrive nella casella sotto; la didascalia dice quanti caratteri ci stanno")},
+    {"Option3", QT_TRANSLATE_NOOP("Accessibilita", "Nascondi una stringa"), nullptr},
     {"TxtString", QT_TRANSLATE_NOOP("Accessibilita", "Stringa da nascondere"), nullptr},
     {"Option4", QT_TRANSLATE_NOOP("Accessibilita", "Nascondi un file"), nullptr},
     {"Command1", QT_TRANSLATE_NOOP("Accessibilita", "Apri il file da nascondere"), nullptr},
@@ -146,6 +147,20 @@ void Applica(QWidget* finestra) {
     if (l && w) l->setBuddy(w);
   };
   for (const auto& c : kCompagni) compagno(QLatin1String(c[0]), QLatin1String(c[1]));
+  // The string option's caption tells how many characters fit, a figure
+  // that follows the carrier and the protection: the description repeats
+  // the caption whenever it changes.
+  auto* stringa = finestra->findChild<QAbstractButton*>(QStringLiteral("Option3"));
+  auto* pannello = finestra->findChild<PannelloInfo*>();
+  auto* frase = finestra->findChild<QAbstractButton*>(QStringLiteral("ChkPassphrase"));
+  if (stringa && pannello && frase) {
+    const auto segui = [stringa] {
+      stringa->setAccessibleDescription(QString(stringa->text()).remove(QLatin1Char('&')));
+    };
+    segui();
+    QObject::connect(pannello, &PannelloInfo::Capienza, stringa, segui);
+    QObject::connect(frase, &QAbstractButton::toggled, stringa, segui);
+  }
   // Each header caption labels its value.
   for (int i = 0; i < 14; ++i)
     compagno(QStringLiteral("Label1_%1").arg(i), QStringLiteral("Label2_%1").arg(i));

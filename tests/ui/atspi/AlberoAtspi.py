@@ -25,23 +25,16 @@ SEGNO = "TAVELIN_ATSPI_SESSIONE"
 # Name and role of the main controls on each tab, as the Italian run reads them.
 CRYPT = [
     ("Apri la bitmap di appoggio", "push button"),
-    ("Bitmap di appoggio", "text"),
-    ("Nascondi una stringa", "radio button"),
     ("Stringa da nascondere", "text"),
     ("Chiave crittografica", "text"),
-    ("Bit da utilizzare", "text"),
     ("Selettore dei bit da utilizzare", "scroll bar"),
-    ("Crypt", "push button"),
     ("Proteggi con passphrase", "check box"),
-    ("Byte utilizzabili", "label"),
     ("Larghezza della bitmap", "label"),
 ]
 DECRYPT = [
     ("Bitmap da cui estrarre", "text"),
-    ("Apri la bitmap da cui estrarre", "push button"),
     ("Stringa decriptata", "text"),
     ("DeCrypt", "push button"),
-    ("Protetto da passphrase", "check box"),
 ]
 FINESTRA = [("Esci", "push button"), ("Stato", "label"), ("Schede", "page tab list")]
 
@@ -123,7 +116,7 @@ def sessione(programma):
         verifica(frame is not None, "the window is a frame named by its title")
         if frame is None:
             return
-        for nome, ruolo in FINESTRA + CRYPT + DECRYPT:
+        for nome, ruolo in FINESTRA:
             verifica(cerca(frame, nome, ruolo) is not None, f"{ruolo} \"{nome}\"")
 
         crypt = cerca(frame, "Crypt", "page tab")
@@ -136,7 +129,7 @@ def sessione(programma):
         for scheda, voci in ((crypt, CRYPT), (decrypt, DECRYPT)):
             for nome, ruolo in voci:
                 verifica(cerca(scheda, nome, ruolo) is not None,
-                         f"\"{nome}\" under the tab \"{scheda.name}\"")
+                         f"{ruolo} \"{nome}\" under the tab \"{scheda.name}\"")
 
         # The tab made current through its action, as a screen reader does.
         azione = decrypt.queryAction()
