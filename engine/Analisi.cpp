@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "Interno.h"
+#include "Lingua.h"
 #include "Operazioni.h"
 
 namespace Crypta {
@@ -53,12 +54,15 @@ bool Analisi::Compressa() const { return Accettata() && !Ostacolo(campi).empty()
 
 std::string Analisi::Perche() const {
   switch (esito) {
-    case Esito::Illeggibile: return "il file non si può leggere";
-    case Esito::Firma: return "non è una bitmap";
-    case Esito::Dimensione: return "la dimensione dichiarata non supera l'inizio dei pixel";
+    case Esito::Illeggibile:
+      return Tr("il file non si può leggere");
+    case Esito::Firma:
+      return Tr("non è una bitmap");
+    case Esito::Dimensione:
+      return Tr("la dimensione dichiarata non supera l'inizio dei pixel");
     case Esito::Header:
-      return "l'intestazione è di " + std::to_string(static_cast<uint32_t>(campi.LunghezzaHeader)) +
-             " byte, non di 40";
+      return Tr("l'intestazione è di %1 byte, non di 40",
+                {std::to_string(static_cast<uint32_t>(campi.LunghezzaHeader))});
     case Esito::Accettata: break;
   }
   return Ostacolo(campi);
@@ -67,8 +71,8 @@ std::string Analisi::Perche() const {
 std::string Ostacolo(const Intestazione& h) {
   // Every code but none (0) and bit fields (3) compresses the pixels.
   if (h.Compressione.empty() || h.Compressione == "0" || h.Compressione == "3") return "";
-  return "i pixel sono compressi (compressione " + h.Compressione +
-         ") e i dati nascosti rovinerebbero l'immagine";
+  return Tr("i pixel sono compressi (compressione %1) e i dati nascosti rovinerebbero l'immagine",
+            {h.Compressione});
 }
 
 Analisi Analizza(const Accesso& file, int16_t Nbit) {

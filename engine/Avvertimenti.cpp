@@ -3,15 +3,16 @@
 #include <cmath>
 #include <cstdio>
 
+#include "Lingua.h"
 #include "Qualita.h"
 
 namespace Crypta {
 
 std::optional<std::string> AvvisoChiave(std::string_view chiave, bool cifrato) {
   if (cifrato || MascheraDi(chiave) != 0) return std::nullopt;
-  return chiave.empty() ? "senza chiave i dati sono nascosti in chiaro: chiunque può leggerli."
-                        : "i caratteri della chiave si annullano a vicenda (maschera 0): i dati "
-                          "sono nascosti in chiaro, come senza chiave.";
+  return chiave.empty() ? Tr("senza chiave i dati sono nascosti in chiaro: chiunque può leggerli.")
+                        : Tr("i caratteri della chiave si annullano a vicenda (maschera 0): i dati "
+                             "sono nascosti in chiaro, come senza chiave.");
 }
 
 std::optional<std::string> AvvisoImmagine(const std::string& carrier, const Analisi& a,
@@ -23,13 +24,15 @@ std::optional<std::string> AvvisoImmagine(const std::string& carrier, const Anal
   const double psnr = PsnrAtteso(*f, a, Nbit, flusso);
   if (!std::isfinite(psnr)) return std::nullopt;
   const std::string perche =
-      bpp == 1   ? "la bitmap è in bianco e nero (1 bit per pixel)"
-      : bpp <= 8 ? "la bitmap è a tavolozza (" + std::to_string(bpp) + " bit per pixel)"
-                 : "a " + std::to_string(Nbit) + " bit per byte";
+      bpp == 1   ? Tr("la bitmap è in bianco e nero (1 bit per pixel)")
+      : bpp <= 8 ? Tr("la bitmap è a tavolozza (%1 bit per pixel)", {std::to_string(bpp)})
+                 : Tr("a %1 bit per byte", {std::to_string(Nbit)});
   char db[32];
   std::snprintf(db, sizeof db, "%.1f", psnr);
-  return perche + ": i dati nascosti si vedranno, con un PSNR atteso di " + db +
-         " dB sulla parte dell'immagine che li ospita (sotto i 40 dB la differenza si nota).";
+  return Tr(
+      "%1: i dati nascosti si vedranno, con un PSNR atteso di %2 dB sulla parte "
+      "dell'immagine che li ospita (sotto i 40 dB la differenza si nota).",
+      {perche, db});
 }
 
 std::vector<std::string> AvvisiNascondi(const std::string& carrier, const Analisi& a, int16_t Nbit,

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "Lingua.h"
+
 namespace Crypta {
 
 namespace {
@@ -56,7 +58,7 @@ const Firma kFirme[] = {
     {"GIF", {"GIF87a", 6}},
     {"GIF", {"GIF89a", 6}},
     {"7z", {"7z\xBC\xAF\x27\x1C", 6}},
-    {"Tavelin cifrato", kMarcaCifrata},
+    {nullptr, kMarcaCifrata},  // named in the language spoken
 };
 
 }  // namespace
@@ -91,15 +93,16 @@ bool PareTesto(const std::array<int64_t, 256>& conta, int64_t L) {
          entropia >= std::min(2.0, 0.6 * std::log(double(L)));
 }
 
-const char* FirmaDi(const uint8_t* p, size_t n) {
+std::string FirmaDi(const uint8_t* p, size_t n) {
   for (const Firma& f : kFirme)
-    if (n >= f.byte.size() && std::memcmp(p, f.byte.data(), f.byte.size()) == 0) return f.nome;
+    if (n >= f.byte.size() && std::memcmp(p, f.byte.data(), f.byte.size()) == 0)
+      return f.nome ? f.nome : Tr("Tavelin cifrato");
   // Three fixed bytes, and a fourth from a short list.
   if (n >= 4 && p[0] == 0xFF && p[1] == 0xD8 && p[2] == 0xFF &&
       (p[3] == 0xDB || p[3] == 0xC0 || p[3] == 0xC4 || p[3] == 0xFE || (p[3] & 0xF0) == 0xE0))
     return "JPEG";
   if (n >= 4 && p[0] == 0x1F && p[1] == 0x8B && p[2] == 0x08 && p[3] < 0x20) return "gzip";
-  return nullptr;
+  return {};
 }
 
 }  // namespace Crypta

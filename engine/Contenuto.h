@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace Crypta {
@@ -30,7 +31,7 @@ bool Ascii(uint8_t c);
 // picture gives at every mask however well those values score as letters.
 bool PareTesto(const std::array<int64_t, 256>& conta, int64_t L);
 
-// The kind of file whose signature opens `p` ("PDF", "ZIP", ...), or null.
-const char* FirmaDi(const uint8_t* p, size_t n);
+// The kind of file whose signature opens `p` ("PDF", "ZIP", ...), or empty.
+std::string FirmaDi(const uint8_t* p, size_t n);
 
 }  // namespace Crypta

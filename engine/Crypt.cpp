@@ -2,6 +2,7 @@
 // hide, and the key state set as the design keeps it.
 #include "Avanzamento.h"
 #include "Interno.h"
+#include "Lingua.h"
 #include "Operazioni.h"
 
 namespace Crypta {
@@ -9,8 +10,9 @@ namespace Crypta {
 void CryptBitmap(const std::string& Path, double Offset, int32_t Lunghezza,
                  const std::string& Dati, bool Testo, const std::string& Chiave, int16_t Nbit) {
   if (!NbitValido(Nbit))
-    throw Errore("Numero di bit per byte non valido: usare 1, 2, 4 o 8.", Genere::Argomento);
-  if (Lunghezza < 0) throw Errore("Lunghezza dei dati da nascondere non valida.", Genere::Argomento);
+    throw Errore(Tr("Numero di bit per byte non valido: usare 1, 2, 4 o 8."), Genere::Argomento);
+  if (Lunghezza < 0)
+    throw Errore(Tr("Lunghezza dei dati da nascondere non valida."), Genere::Argomento);
   PreparaChiave(Chiave);
 
   Richiesta r;

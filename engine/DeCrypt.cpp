@@ -3,6 +3,7 @@
 // "True" and "False".
 #include "Avanzamento.h"
 #include "Interno.h"
+#include "Lingua.h"
 #include "Operazioni.h"
 
 namespace Crypta {
@@ -22,7 +23,7 @@ std::string DeCryptBitmap(const std::string& Path, const std::string& Chiave, in
                           bool Testo, const std::string& Uscita) {
   const RiabilitaFinestra riabilita;
   if (!NbitValido(Nbit))
-    throw Errore("Numero di bit per byte non valido: usare 1, 2, 4 o 8.", Genere::Argomento);
+    throw Errore(Tr("Numero di bit per byte non valido: usare 1, 2, 4 o 8."), Genere::Argomento);
   // A file that is no carrier reveals nothing, rather than reading at the
   // offset and capacity that another carrier left in the record.
   if (!LeggiHeader(Path, Nbit)) return "False";

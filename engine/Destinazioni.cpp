@@ -2,6 +2,7 @@
 // was on failure, memory, or an open descriptor.
 #include <cerrno>
 
+#include "Lingua.h"
 #include "Operazioni.h"
 
 namespace Crypta {
@@ -11,8 +12,9 @@ namespace {
 // The carrier is only read: writing the payload into it would change it.
 void NonLaBitmap(const File& uscita, const File& carrier) {
   if (uscita.StessoFile(carrier))
-    throw Errore("Il file di destinazione \"" + uscita.Nome() + "\" è la bitmap di appoggio stessa.",
-                 Genere::Argomento);
+    throw Errore(
+        Tr("Il file di destinazione \"%1\" è la bitmap di appoggio stessa.", {uscita.Nome()}),
+        Genere::Argomento);
 }
 
 }  // namespace
@@ -31,8 +33,9 @@ void DestinazioneFile::Apri(const File& carrier, int64_t) {
   try {
     NonLaBitmap(*file_, carrier);
     if (!file_->Blocca(File::Blocco::Esclusivo))
-      throw Errore("Il file \"" + path_ + "\" è in uso in un'altra operazione: riprovare quando è finita.",
-                   Genere::InUso);
+      throw Errore(
+          Tr("Il file \"%1\" è in uso in un'altra operazione: riprovare quando è finita.", {path_}),
+          Genere::InUso);
     vecchia_ = file_->Dimensione();
   } catch (...) {
     file_.reset();

@@ -11,6 +11,7 @@
 
 #include "Crypta.h"
 #include "File.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -116,7 +117,7 @@ File File::Temporaneo(const std::string& cartella) {
     const int err = errno;
     throw Errore(MessaggioTemporaneo(cartella, err), Genere::File, err);
   }
-  return File(fd, "file temporaneo");
+  return File(fd, Tr("file temporaneo"));
 }
 
 File File::ApriFlusso(const std::string& path) {

@@ -10,14 +10,15 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <windows.h>
 #include <io.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cerrno>
 
 #include "Crypta.h"
 #include "File.h"
+#include "Lingua.h"
 #include "SistemaWindows.h"
 
 namespace Crypta {
@@ -117,7 +118,7 @@ File File::Temporaneo(const std::string& cartella) {
     if (h != INVALID_HANDLE_VALUE) break;
   }
   if (h == INVALID_HANDLE_VALUE) throw Errore(MessaggioTemporaneo(cartella, err), Genere::File, err);
-  return File(reinterpret_cast<Maniglia>(h), "file temporaneo");
+  return File(reinterpret_cast<Maniglia>(h), Tr("file temporaneo"));
 }
 
 File File::ApriFlusso(const std::string& path) {

@@ -5,6 +5,7 @@
 #include "Avanzamento.h"
 #include "Bitmap.h"
 #include "Interno.h"
+#include "Lingua.h"
 #include "Operazioni.h"
 #include "Scrittura.h"
 
@@ -15,7 +16,7 @@ namespace {
 constexpr size_t kBlocco = size_t{1} << 20;  // carrier bytes per block
 
 Errore Corta(const std::string& path) {
-  return Errore("La bitmap \"" + path + "\" è più corta di quanto dichiara la sua intestazione.",
+  return Errore(Tr("La bitmap \"%1\" è più corta di quanto dichiara la sua intestazione.", {path}),
                 Genere::File);
 }
 
@@ -60,12 +61,12 @@ void Estrai(const File& carrier, int64_t inizio, int64_t L, int16_t Nbit, uint8_
 Rivelazione Rivela(const std::string& path, std::string_view chiave, int16_t Nbit,
                    Destinazione& d, const Osservatore& o) {
   if (!NbitValido(Nbit))
-    throw Errore("Numero di bit per byte non valido: usare 1, 2, 4 o 8.", Genere::Argomento);
+    throw Errore(Tr("Numero di bit per byte non valido: usare 1, 2, 4 o 8."), Genere::Argomento);
   const File carrier = File::Apri(path, File::Modo::Lettura);
   if (!carrier.Blocca(File::Blocco::Condiviso))
-    throw Errore("La bitmap \"" + path +
-                     "\" è in uso in un'altra operazione: riprovare quando è finita.",
-                 Genere::InUso);
+    throw Errore(
+        Tr("La bitmap \"%1\" è in uso in un'altra operazione: riprovare quando è finita.", {path}),
+        Genere::InUso);
   const Analisi a = Analizza(carrier, Nbit);
   if (!a.Accettata()) return {};
   const double capienza = a.campi.BytesUtilizzabili;

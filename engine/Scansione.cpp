@@ -7,6 +7,7 @@
 #include "Bitmap.h"
 #include "Contenuto.h"
 #include "Interno.h"
+#include "Lingua.h"
 #include "Scrittura.h"
 
 namespace Crypta {
@@ -74,7 +75,7 @@ void PerBlocchi(const File& carrier, const Misure& m, int64_t fino, const Osserv
     ForseAnnulla(o);
     const size_t n = size_t(std::min(fino - fatti, kBlocco));
     if (carrier.LeggiA(m.inizio + fatti, blocco.data(), n) != n)
-      throw Errore("La bitmap \"" + carrier.Nome() + "\" si è accorciata durante l'operazione.",
+      throw Errore(Tr("La bitmap \"%1\" si è accorciata durante l'operazione.", {carrier.Nome()}),
                    Genere::File);
     uint8_t dopo[3] = {0, 0, 0};  // kept before `fai` may write over the block
     if (n >= 3) std::copy(blocco.data() + n - 3, blocco.data() + n, dopo);
@@ -178,8 +179,8 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   for (size_t i = 0; i < f.inizio.size() && int64_t(i) < L; ++i)
     c.inizio.push_back(static_cast<char>(f.inizio[i] ^ K));
   const auto* inizio = reinterpret_cast<const uint8_t*>(c.inizio.data());
-  if (const char* firma = FirmaDi(inizio, c.inizio.size())) {
-    c.tipo = firma;
+  if (std::string firma = FirmaDi(inizio, c.inizio.size()); !firma.empty()) {
+    c.tipo = std::move(firma);
     c.punteggio = kFirma + double(L);
     return c;
   }
@@ -191,7 +192,7 @@ std::optional<Candidato> Valuta(const Flusso& f, int16_t Nbit, uint8_t K, int64_
   for (size_t v = 0; v < 256; ++v) testo += double(conta[v]) * (PesoTesto()[v] - std::log(256.0));
   c.punteggio = testo + sorpresa;
   if (c.punteggio < kSoglia || c.punteggio < kPerByte * double(L)) return std::nullopt;
-  c.tipo = "testo";
+  c.tipo = Tr("testo");
   return c;
 }
 
@@ -258,7 +259,7 @@ std::vector<Candidato> Scansiona(const std::string& path, const Osservatore& o) 
   const File carrier = File::Apri(path, File::Modo::Lettura);
   if (!carrier.Blocca(File::Blocco::Condiviso))
     throw Errore(
-        "La bitmap \"" + path + "\" è in uso in un'altra operazione: riprovare quando è finita.",
+        Tr("La bitmap \"%1\" è in uso in un'altra operazione: riprovare quando è finita.", {path}),
         Genere::InUso);
   std::vector<Candidato> trovati;
   std::optional<Area> area;

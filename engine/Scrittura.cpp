@@ -6,6 +6,7 @@
 
 #include "Bitmap.h"
 #include "Interno.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -36,7 +37,7 @@ class Eventi {
 };
 
 Errore Accorciata(const Accesso& carrier) {
-  return Errore("La bitmap \"" + carrier.Nome() + "\" si è accorciata durante l'operazione.",
+  return Errore(Tr("La bitmap \"%1\" si è accorciata durante l'operazione.", {carrier.Nome()}),
                 Genere::File);
 }
 
@@ -99,17 +100,17 @@ void Copia(const Accesso& origine, const Accesso& copia, int64_t da, int64_t a,
 }  // namespace
 
 void ForseAnnulla(const Osservatore& o) {
-  if (o.Annullare && o.Annullare()) throw Errore("Operazione interrotta.", Genere::Annullata);
+  if (o.Annullare && o.Annullare()) throw Errore(Tr("Operazione interrotta."), Genere::Annullata);
 }
 
 void Sorgente::Leggi(uint8_t* dest, size_t n) {
   if (file_) {
     if (file_->LeggiA(pos_, dest, n) != n)
-      throw Errore("Il file \"" + file_->Nome() + "\" si è accorciato durante l'operazione.",
+      throw Errore(Tr("Il file \"%1\" si è accorciato durante l'operazione.", {file_->Nome()}),
                    Genere::File);
   } else {
     if (static_cast<size_t>(pos_) + n > byte_.size())
-      throw Errore("I dati da nascondere sono più corti della lunghezza indicata.",
+      throw Errore(Tr("I dati da nascondere sono più corti della lunghezza indicata."),
                    Genere::Argomento);
     std::memcpy(dest, byte_.data() + pos_, n);
   }
@@ -120,9 +121,9 @@ void ControllaInvariato(const Piano& p, const Accesso& carrier) {
   std::array<uint8_t, 54> ora{};
   carrier.LeggiA(0, ora.data(), ora.size());
   if (carrier.Dimensione() != p.dimensione || ora != p.header)
-    throw Errore("La bitmap \"" + carrier.Nome() +
-                     "\" è stata cambiata da un altro programma durante l'operazione: "
-                     "i dati non vi sono stati nascosti.",
+    throw Errore(Tr("La bitmap \"%1\" è stata cambiata da un altro programma durante "
+                    "l'operazione: i dati non vi sono stati nascosti.",
+                    {carrier.Nome()}),
                  Genere::File);
 }
 

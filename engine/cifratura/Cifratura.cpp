@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "Contenuto.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -33,6 +34,12 @@ const char* const kSenzaCifratura =
     "Questa versione di Tavelin è compilata senza cifratura (manca libsodium): la protezione con "
     "passphrase non è disponibile.";
 
+std::string SenzaCifratura() {
+  return Tr(
+      "Questa versione di Tavelin è compilata senza cifratura (manca libsodium): la protezione con "
+      "passphrase non è disponibile.");
+}
+
 bool Cifrato(const uint8_t* p, size_t n) {
   return n >= kMarcaCifrata.size() &&
          std::memcmp(p, kMarcaCifrata.data(), kMarcaCifrata.size()) == 0;
@@ -40,16 +47,16 @@ bool Cifrato(const uint8_t* p, size_t n) {
 
 std::optional<Testata> LeggiTestata(const uint8_t* p, size_t n, std::string& perche) {
   if (!Cifrato(p, n)) {
-    perche = "i dati nascosti non sono cifrati con --encrypt";
+    perche = Tr("i dati nascosti non sono cifrati con --encrypt");
     return std::nullopt;
   }
   if (n < kTestata) {
-    perche = "i dati cifrati sono troppo corti";
+    perche = Tr("i dati cifrati sono troppo corti");
     return std::nullopt;
   }
   if (p[4] != kVersione || p[5] != kAlgoritmo) {
-    perche = "i dati sono cifrati in una versione " + std::to_string(p[4]) + "." +
-             std::to_string(p[5]) + " che questo programma non conosce";
+    perche = Tr("i dati sono cifrati in una versione %1.%2 che questo programma non conosce",
+                {std::to_string(p[4]), std::to_string(p[5])});
     return std::nullopt;
   }
   Testata t;
@@ -59,16 +66,16 @@ std::optional<Testata> LeggiTestata(const uint8_t* p, size_t n, std::string& per
   const Parametri& q = t.parametri;
   if (q.esponente < kEsponenteMin || q.esponente > kEsponenteMax || q.passate < 1 ||
       q.memoriaKiB < kMemoriaMinKiB) {
-    perche = "l'intestazione dei dati cifrati è danneggiata";
+    perche = Tr("l'intestazione dei dati cifrati è danneggiata");
     return std::nullopt;
   }
   if (q.passate > kPassateMax || q.memoriaKiB > kMemoriaMaxKiB ||
       uint64_t{q.passate} * q.memoriaKiB > kLavoroMax) {
-    perche = "l'intestazione chiede ad Argon2 " + std::to_string(q.passate) + " passate su " +
-             std::to_string(q.memoriaKiB / 1024) +
-             " MiB di memoria, oltre i limiti di questo programma (al massimo " +
-             std::to_string(kPassateMax) + " passate, " + std::to_string(kMemoriaMaxKiB / 1024) +
-             " MiB e 4 volte il lavoro normale)";
+    perche =
+        Tr("l'intestazione chiede ad Argon2 %1 passate su %2 MiB di memoria, oltre i limiti "
+           "di questo programma (al massimo %3 passate, %4 MiB e 4 volte il lavoro normale)",
+           {std::to_string(q.passate), std::to_string(q.memoriaKiB / 1024),
+            std::to_string(kPassateMax), std::to_string(kMemoriaMaxKiB / 1024)});
     return std::nullopt;
   }
   std::memcpy(t.sale.data(), p + 15, t.sale.size());
@@ -123,7 +130,7 @@ void Cifratore::Produci(uint8_t* dest, size_t n) {
         sigillatore_.Chiudi();
         chiuso_ = true;
       } else {
-        throw Errore("Cifratura oltre la fine.", Genere::Argomento);
+        throw Errore(Tr("Cifratura oltre la fine."), Genere::Argomento);
       }
     }
     const size_t k = std::min(n, uscita_.size() - dato_);

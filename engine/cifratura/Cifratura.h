@@ -33,9 +33,12 @@
 
 namespace Crypta {
 
-// False in a build without libsodium; then kSenzaCifratura says so.
+// False in a build without libsodium; then SenzaCifratura says so in the
+// language spoken (kSenzaCifratura: the same sentence in Italian, for callers
+// that translate it themselves).
 bool CifraturaDisponibile();
 extern const char* const kSenzaCifratura;
+std::string SenzaCifratura();
 
 constexpr size_t kTestata = 55;
 constexpr size_t kSigillo = 17;  // what a chunk adds: its tag and the authenticator

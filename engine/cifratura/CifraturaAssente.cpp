@@ -7,7 +7,7 @@ namespace Crypta {
 namespace {
 
 [[noreturn]] void Manca() {
-  throw Errore(kSenzaCifratura, Genere::Argomento);
+  throw Errore(SenzaCifratura(), Genere::Argomento);
 }
 
 }  // namespace

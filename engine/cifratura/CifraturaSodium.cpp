@@ -9,6 +9,7 @@
 #include "Cifratura.h"
 #include "Contenuto.h"
 #include "FineFlusso.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -27,7 +28,7 @@ static_assert(kChiaveFlusso == crypto_secretstream_xchacha20poly1305_KEYBYTES);
 
 void Avvia() {
   if (sodium_init() < 0)
-    throw Errore("Impossibile avviare la libreria di cifratura.", Genere::File);
+    throw Errore(Tr("Impossibile avviare la libreria di cifratura."), Genere::File);
 }
 
 void Metti(uint8_t* p, uint32_t v) {
@@ -47,7 +48,7 @@ struct Flusso {
 Segreto Chiave(const Derivazione& deriva, const Testata& t) {
   Segreto k = deriva(t);
   if (k.Lunghezza() != kChiaveFlusso)
-    throw Errore("Chiave di cifratura di lunghezza errata.", Genere::Argomento);
+    throw Errore(Tr("Chiave di cifratura di lunghezza errata."), Genere::Argomento);
   return k;
 }
 
@@ -67,7 +68,8 @@ Derivazione DaPassphrase(Segreto passphrase) {
     if (crypto_pwhash(k.Dati(), k.Lunghezza(), p, segreto->Lunghezza(), t.sale.data(),
                       t.parametri.passate, size_t(t.parametri.memoriaKiB) * 1024,
                       crypto_pwhash_ALG_ARGON2ID13) != 0)
-      throw Errore("Memoria insufficiente per derivare la chiave dalla passphrase.", Genere::File);
+      throw Errore(Tr("Memoria insufficiente per derivare la chiave dalla passphrase."),
+                   Genere::File);
     return k;
   };
 }
@@ -119,7 +121,7 @@ Sigillatore::~Sigillatore() = default;
 
 void Sigillatore::Aggiungi(const uint8_t* dati, size_t n) {
   Stato& s = *stato_;
-  if (s.chiuso) throw Errore("Cifratura oltre la fine.", Genere::Argomento);
+  if (s.chiuso) throw Errore(Tr("Cifratura oltre la fine."), Genere::Argomento);
   while (n > 0) {
     // A full chunk is sealed only now, once a byte shows it is not the last.
     if (s.chiaro.Lunghezza() == s.chiaro.Capienza()) s.Sigilla(0);
@@ -133,7 +135,7 @@ void Sigillatore::Aggiungi(const uint8_t* dati, size_t n) {
 
 void Sigillatore::Chiudi() {
   Stato& s = *stato_;
-  if (s.chiuso) throw Errore("Cifratura oltre la fine.", Genere::Argomento);
+  if (s.chiuso) throw Errore(Tr("Cifratura oltre la fine."), Genere::Argomento);
   s.Sigilla(crypto_secretstream_xchacha20poly1305_TAG_FINAL);
   s.chiuso = true;
 }
@@ -178,9 +180,9 @@ void Decifratore::Testa() {
   Stato& s = *stato_;
   std::string perche;
   const std::optional<Testata> t = LeggiTestata(s.pezzo.data(), s.pezzo.size(), perche);
-  if (!t) Rifiutata("Impossibile decifrare: " + perche + ".");
+  if (!t) Rifiutata(Tr("Impossibile decifrare: %1.", {perche}));
   if (s.resto < int64_t(kSigillo))
-    Rifiutata("Impossibile decifrare: i dati cifrati sono troppo corti.");
+    Rifiutata(Tr("Impossibile decifrare: i dati cifrati sono troppo corti."));
   s.grande = (size_t{1} << t->parametri.esponente) + kSigillo;
   // Every chunk but the last is whole, and the last one holds at least its
   // seal. A length that breaks this may still be a whole stream with bytes
@@ -191,7 +193,7 @@ void Decifratore::Testa() {
   s.testata = t->byte;
   const Segreto k = Chiave(deriva_, *t);
   if (crypto_secretstream_xchacha20poly1305_init_pull(&s.f.s, t->flusso.data(), k.Dati()) != 0)
-    Rifiutata("Impossibile decifrare: l'intestazione dei dati cifrati è danneggiata.");
+    Rifiutata(Tr("Impossibile decifrare: l'intestazione dei dati cifrati è danneggiata."));
   s.chiaro = Segreto(s.grande - kSigillo);
   s.chiaro.Ridimensiona(s.chiaro.Capienza());
   uscita_.Apri(*s.carrier, std::max<int64_t>(0, s.resto - pezzi * int64_t(kSigillo)));
@@ -202,9 +204,9 @@ namespace {
 
 [[noreturn]] void Oltre(int64_t n) {
   Rifiutata(
-      "Impossibile decifrare: la passphrase è giusta, ma dopo la fine dei dati cifrati "
-      "seguono altri " +
-      std::to_string(n) + " byte, che non ne fanno parte.");
+      Tr("Impossibile decifrare: la passphrase è giusta, ma dopo la fine dei dati cifrati seguono "
+         "altri %1 byte, che non ne fanno parte.",
+         {std::to_string(n)}));
 }
 
 }  // namespace
@@ -222,21 +224,22 @@ void Decifratore::Pezzo() {
     if (const std::optional<size_t> fine =
             FineNelPezzo(s.f.s, s.pezzo.data(), s.pezzo.size(), associati, quanti))
       Oltre(int64_t(s.pezzo.size() - *fine) + s.resto);
-    if (s.storta) Rifiutata("Impossibile decifrare: la lunghezza dei dati cifrati non è valida.");
-    Rifiutata(s.primo ? "Passphrase errata, oppure i dati cifrati sono stati alterati: nulla è "
-                        "stato estratto."
-                      : "I dati cifrati sono stati alterati: l'estrazione è annullata.");
+    if (s.storta)
+      Rifiutata(Tr("Impossibile decifrare: la lunghezza dei dati cifrati non è valida."));
+    Rifiutata(s.primo ? Tr("Passphrase errata, oppure i dati cifrati sono stati alterati: nulla è "
+                           "stato estratto.")
+                      : Tr("I dati cifrati sono stati alterati: l'estrazione è annullata."));
   }
   const bool ultimo = s.resto == 0;
   if (tag == crypto_secretstream_xchacha20poly1305_TAG_FINAL) {
     if (!ultimo) Oltre(s.resto);
     s.finito = true;
   } else if (tag != 0) {
-    Rifiutata("I dati cifrati sono stati alterati: l'estrazione è annullata.");
+    Rifiutata(Tr("I dati cifrati sono stati alterati: l'estrazione è annullata."));
   } else if (ultimo) {
     // Cut where a chunk ends: this chunk is not the last one, and goes nowhere.
     Rifiutata(
-        "I dati cifrati sono incompleti: manca la fine del flusso, l'estrazione è annullata.");
+        Tr("I dati cifrati sono incompleti: manca la fine del flusso, l'estrazione è annullata."));
   }
   s.primo = false;
   uscita_.Scrivi(s.chiaro.Dati(), size_t(n));
@@ -257,7 +260,7 @@ void Decifratore::Scrivi(const uint8_t* dati, size_t n) {
       Pezzo();
     s.pezzo.clear();
     s.atteso = size_t(std::min<int64_t>(s.resto, int64_t(s.grande)));
-    if (s.resto == 0 && n > 0) Rifiutata("Dati oltre la lunghezza indicata.");
+    if (s.resto == 0 && n > 0) Rifiutata(Tr("Dati oltre la lunghezza indicata."));
   }
 }
 
@@ -267,11 +270,11 @@ void Decifratore::Completa() {
     // Shorter than any encrypted payload: say what it is.
     std::string perche;
     LeggiTestata(s.pezzo.data(), s.pezzo.size(), perche);
-    Rifiutata("Impossibile decifrare: " + perche + ".");
+    Rifiutata(Tr("Impossibile decifrare: %1.", {perche}));
   }
   if (!s.finito)
     Rifiutata(
-        "I dati cifrati sono incompleti: manca la fine del flusso, l'estrazione è annullata.");
+        Tr("I dati cifrati sono incompleti: manca la fine del flusso, l'estrazione è annullata."));
   uscita_.Completa();
 }
 

@@ -12,6 +12,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "Lingua.h"
+
 namespace Crypta::Furtivo {
 
 namespace {
@@ -24,7 +26,7 @@ void Deriva(const Chiave& chiave, const char* etichetta, uint8_t* out, size_t n)
 }  // namespace
 
 Cammino::Cammino(const Chiave& chiave, uint64_t n) : n_(n) {
-  if (sodium_init() < 0) throw std::runtime_error("libsodium non si avvia");
+  if (sodium_init() < 0) throw std::runtime_error(Tr("libsodium non si avvia"));
   a_ = std::max<uint64_t>(1, uint64_t(std::ceil(std::sqrt(double(n)))));
   while (a_ > 1 && (a_ - 1) * (a_ - 1) >= n) --a_;
   b_ = std::max<uint64_t>(1, (n + a_ - 1) / a_);

@@ -3,12 +3,14 @@
 
 #include <sodium.h>
 
+#include "Lingua.h"
+
 namespace Crypta::Furtivo {
 
 namespace {
 
 void Avvia() {
-  if (sodium_init() < 0) throw Errore("La libreria crittografica non si avvia.", Genere::File);
+  if (sodium_init() < 0) throw Errore(Tr("La libreria crittografica non si avvia."), Genere::File);
 }
 
 Chiave Argon2id(std::string_view passphrase, const uint8_t* sale) {
@@ -17,7 +19,8 @@ Chiave Argon2id(std::string_view passphrase, const uint8_t* sale) {
   Chiave k{};
   if (crypto_pwhash(k.data(), k.size(), passphrase.data(), passphrase.size(), sale, kPassate,
                     kMemoria, crypto_pwhash_ALG_ARGON2ID13) != 0)
-    throw Errore("Memoria insufficiente per derivare la chiave dalla passphrase.", Genere::File);
+    throw Errore(Tr("Memoria insufficiente per derivare la chiave dalla passphrase."),
+                 Genere::File);
   return k;
 }
 

@@ -3,6 +3,7 @@
 #include <cerrno>
 
 #include "Chiavi.h"
+#include "Lingua.h"
 #include "OperazioniFurtive.h"
 #include "Portatore.h"
 
@@ -14,7 +15,7 @@ namespace {
 int64_t Dimensione(const RichiestaFurtiva& r, const File* aperto) {
   if (r.carico.tipo == Carico::Tipo::Byte) return int64_t(r.carico.byte.size());
   if (!aperto)
-    throw Errore("Lo strato furtivo non prende dati prodotti man mano.", Genere::Argomento);
+    throw Errore(Tr("Lo strato furtivo non prende dati prodotti man mano."), Genere::Argomento);
   return aperto->Dimensione();
 }
 
@@ -22,7 +23,7 @@ std::string Payload(const RichiestaFurtiva& r, const File* aperto) {
   if (r.carico.tipo == Carico::Tipo::Byte) return std::string(r.carico.byte);
   std::string s(size_t(aperto->Dimensione()), '\0');
   if (aperto->LeggiA(0, s.data(), s.size()) != s.size())
-    throw Errore("Il file \"" + aperto->Nome() + "\" si è accorciato durante la lettura.",
+    throw Errore(Tr("Il file \"%1\" si è accorciato durante la lettura.", {aperto->Nome()}),
                  Genere::File);
   return s;
 }
@@ -51,31 +52,32 @@ void NascondiFurtivo(const RichiestaFurtiva& r, const Osservatore& o) {
                                ? r.nome
                                : NomeDi(r.carico.percorso);
   if (!(r.rata > 0 && r.rata <= Furtivo::kRataMassima))
-    throw Errore("Densità non valida: al massimo 0,5 bit per valore.", Genere::Argomento);
+    throw Errore(Tr("Densità non valida: al massimo 0,5 bit per valore."), Genere::Argomento);
   if (const std::string perche = Furtivo::NomeNonValido(nome); !perche.empty())
-    throw Errore("Nome del file da nascondere non valido: " + perche + ".", Genere::Argomento);
+    throw Errore(Tr("Nome del file da nascondere non valido: %1.", {perche}), Genere::Argomento);
 
   const bool copia = !r.copia.empty();
   const File carrier =
       File::Apri(r.carrier, copia ? File::Modo::Lettura : File::Modo::LetturaScrittura);
   if (!carrier.Blocca(copia ? File::Blocco::Condiviso : File::Blocco::Esclusivo))
-    throw Errore("La bitmap \"" + r.carrier +
-                     "\" è in uso in un'altra operazione: riprovare quando è finita.",
+    throw Errore(Tr("La bitmap \"%1\" è in uso in un'altra operazione: riprovare quando è finita.",
+                    {r.carrier}),
                  Genere::InUso);
   if (aperto && carrier.StessoFile(*aperto))
-    throw Errore("Il file da nascondere non può essere la bitmap di appoggio stessa.",
+    throw Errore(Tr("Il file da nascondere non può essere la bitmap di appoggio stessa."),
                  Genere::Argomento);
   const Analisi a = Analizza(carrier, 1);
   std::string perche;
   auto g = Furtivo::Geometria(a, carrier.Dimensione(), &perche);
   if (!g)
-    throw Errore("Impossibile nascondere dati nella bitmap \"" + r.carrier + "\": " + perche + ".",
+    throw Errore(Tr("Impossibile nascondere dati nella bitmap \"%1\": %2.", {r.carrier, perche}),
                  Genere::Rifiutata);
   const int64_t capienza = Furtivo::Capienza(g->forma.Valori(), nome.size(), r.rata);
   if (Dimensione(r, aperto) > capienza)
-    throw Errore("I dati da nascondere superano la capienza furtiva della bitmap \"" + r.carrier +
-                     "\": " + std::to_string(capienza) + " byte.",
-                 Genere::TroppoGrande);
+    throw Errore(
+        Tr("I dati da nascondere superano la capienza furtiva della bitmap \"%1\": %2 byte.",
+           {r.carrier, std::to_string(capienza)}),
+        Genere::TroppoGrande);
   if (copia && File::Esiste(r.copia)) ErroreFile(r.copia, "creare", EEXIST);
   const std::string dati = Payload(r, aperto);
 

@@ -2,6 +2,7 @@
 // from the salt found there, and the file into the sink only once it is
 // whole and authentic.
 #include "Chiavi.h"
+#include "Lingua.h"
 #include "OperazioniFurtive.h"
 #include "Portatore.h"
 
@@ -11,9 +12,9 @@ RivelazioneFurtiva RivelaFurtivo(const std::string& carrier, std::string_view pa
                                  Destinazione& d, const Osservatore& o) {
   const File file = File::Apri(carrier, File::Modo::Lettura);
   if (!file.Blocca(File::Blocco::Condiviso))
-    throw Errore(
-        "La bitmap \"" + carrier + "\" è in uso in un'altra operazione: riprovare quando è finita.",
-        Genere::InUso);
+    throw Errore(Tr("La bitmap \"%1\" è in uso in un'altra operazione: riprovare quando è finita.",
+                    {carrier}),
+                 Genere::InUso);
   RivelazioneFurtiva esito;
   auto g = Furtivo::Geometria(Analizza(file, 1), file.Dimensione(), nullptr);
   if (!g) return esito;

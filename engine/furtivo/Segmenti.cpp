@@ -9,6 +9,7 @@
 
 #include "Avanzamento.h"
 #include "Furtivo.h"
+#include "Lingua.h"
 
 namespace Crypta::Furtivo {
 
@@ -65,7 +66,7 @@ void PerOgni(size_t quanti, const std::function<void(size_t)>& lavoro, const Oss
   }
   for (auto& f : fili) f.join();
   if (errore) std::rethrow_exception(errore);
-  if (annullata) throw Errore("Operazione interrotta.", Genere::Annullata);
+  if (annullata) throw Errore(Tr("Operazione interrotta."), Genere::Annullata);
   avanzamento.Fino(int64_t(quanti));
 }
 

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "Furtivo.h"
+#include "Lingua.h"
 #include "Segmenti.h"
 #include "Trellis.h"
 
@@ -131,11 +132,11 @@ int64_t Capienza(int64_t valori, size_t nome, double rata) {
 }
 
 std::string NomeNonValido(std::string_view nome) {
-  if (nome.size() > kNomeMassimo) return "il nome è più lungo di 255 byte";
-  if (nome == "." || nome == "..") return "il nome non è quello di un file";
+  if (nome.size() > kNomeMassimo) return Tr("il nome è più lungo di 255 byte");
+  if (nome == "." || nome == "..") return Tr("il nome non è quello di un file");
   for (const char ch : nome) {
-    if (ch == '/' || ch == '\\') return "il nome contiene una cartella";
-    if (uint8_t(ch) < 0x20 || ch == 0x7F) return "il nome contiene un carattere di controllo";
+    if (ch == '/' || ch == '\\') return Tr("il nome contiene una cartella");
+    if (uint8_t(ch) < 0x20 || ch == 0x7F) return Tr("il nome contiene un carattere di controllo");
   }
   return {};
 }
@@ -143,19 +144,18 @@ std::string NomeNonValido(std::string_view nome) {
 void Nascondi(const Pixel& p, uint8_t* uscita, const Chiavi& k, const Segreto& s, double rata,
               const Osservatore& o) {
   if (!Ammesso(p))
-    throw Errore("La bitmap è fuori dalle misure dello strato furtivo (da " +
-                     std::to_string(kValoriMinimi / 3 + 1) + " a " +
-                     std::to_string(kValoriMassimi / 3) + " pixel).",
+    throw Errore(Tr("La bitmap è fuori dalle misure dello strato furtivo (da %1 a %2 pixel).",
+                    {std::to_string(kValoriMinimi / 3 + 1), std::to_string(kValoriMassimi / 3)}),
                  Genere::Rifiutata);
   if (!(rata > 0 && rata <= kRataMassima))
-    throw Errore("Densità non valida: al massimo 0,5 bit per valore.", Genere::Argomento);
+    throw Errore(Tr("Densità non valida: al massimo 0,5 bit per valore."), Genere::Argomento);
   if (const std::string perche = NomeNonValido(s.nome); !perche.empty())
-    throw Errore("Nome del file da nascondere non valido: " + perche + ".", Genere::Argomento);
+    throw Errore(Tr("Nome del file da nascondere non valido: %1.", {perche}), Genere::Argomento);
   if (int64_t(s.dati.size()) > Capienza(p.Valori(), s.nome.size(), rata))
-    throw Errore("I dati da nascondere superano la capienza furtiva della bitmap (" +
-                     std::to_string(Capienza(p.Valori(), s.nome.size(), rata)) + " byte).",
+    throw Errore(Tr("I dati da nascondere superano la capienza furtiva della bitmap (%1 byte).",
+                    {std::to_string(Capienza(p.Valori(), s.nome.size(), rata))}),
                  Genere::TroppoGrande);
-  if (sodium_init() < 0) throw Errore("La libreria crittografica non si avvia.", Genere::File);
+  if (sodium_init() < 0) throw Errore(Tr("La libreria crittografica non si avvia."), Genere::File);
 
   // The envelope: the name's length, the name, the bytes.
   std::vector<uint8_t> chiaro(1 + s.nome.size() + s.dati.size());

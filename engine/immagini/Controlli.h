@@ -47,7 +47,7 @@ class Flusso {
 // without its first scan. `memoria` receives the bytes the library will set
 // aside for its decode.
 // The reason given for a Huffman table the library would overrun.
-extern const char* const kTabellaJpeg;
+std::string TabellaJpeg();
 std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria);
 
 // A GIF whose first frame does not cover its screen, or whose coded data

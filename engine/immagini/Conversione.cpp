@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "Decodifica.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -37,7 +38,7 @@ std::array<uint8_t, kHeader> Testata(uint32_t larghezza, uint32_t altezza, uint3
 }
 
 void ForseAnnulla(const Osservatore& o) {
-  if (o.Annullare && o.Annullare()) throw Errore("Operazione interrotta.", Genere::Annullata);
+  if (o.Annullare && o.Annullare()) throw Errore(Tr("Operazione interrotta."), Genere::Annullata);
 }
 
 // The rows in the file's order, bottom first, as B, G, R and padding.
@@ -72,7 +73,7 @@ Conversione Converti(const std::string& immagine, const std::string& uscita, con
   const uint64_t riga = (uint64_t(im.larghezza) * 3 + 3) / 4 * 4;
   const uint64_t pixel = riga * uint64_t(im.altezza);
   if (pixel + kHeader > 0xFFFFFFFFu)
-    throw Errore("L'immagine \"" + immagine + "\" è troppo grande per una bitmap: oltre 4 GiB.",
+    throw Errore(Tr("L'immagine \"%1\" è troppo grande per una bitmap: oltre 4 GiB.", {immagine}),
                  Genere::Rifiutata);
   File nuovo = File::Anonimo(uscita, ingresso.Permessi() | 0600);
   const auto h = Testata(uint32_t(im.larghezza), uint32_t(im.altezza), uint32_t(pixel));

@@ -9,6 +9,7 @@
 
 #include "Controlli.h"
 #include "Crypta.h"
+#include "Lingua.h"
 #include "Memoria.h"
 #include "Png.h"
 
@@ -18,6 +19,10 @@ namespace {
 
 [[noreturn]] void Rifiuta(const std::string& messaggio) {
   throw Errore(messaggio, Genere::Rifiutata);
+}
+
+[[noreturn]] void Illeggibile(const File& f, const std::string& perche) {
+  Rifiuta(Tr("Impossibile leggere l'immagine \"%1\": %2.", {f.Nome(), perche}));
 }
 
 // The library reads through these from one of our files, so that paths,
@@ -73,11 +78,11 @@ void Libera(uint8_t* p) {
 std::string Ragione() {
   const char* r = stbi_failure_reason();
   const std::string tag = r ? r : "";
-  if (tag == "unknown image type") return "non è un'immagine in un formato conosciuto";
-  if (tag == "outofmem") return "memoria insufficiente per decodificarla";
-  if (tag == "too large") return "è troppo grande";
+  if (tag == "unknown image type") return Tr("non è un'immagine in un formato conosciuto");
+  if (tag == "outofmem") return Tr("memoria insufficiente per decodificarla");
+  if (tag == "too large") return Tr("è troppo grande");
 
-  return "il file è danneggiato o usa una variante non supportata (" + tag + ")";
+  return Tr("il file è danneggiato o usa una variante non supportata (%1)", {tag});
 }
 
 bool Inizia(const uint8_t* p, size_t n, const char* firma, size_t lunga) {
@@ -94,12 +99,12 @@ std::string Scartata(const File& f) {
   if (formato == "BMP") {
     const unsigned compressione = n == sizeof inizio ? inizio[30] : 0;
     if (compressione == 1 || compressione == 2)
-      return "è una bitmap compressa (RLE), che non si sa leggere";
-    return "è una bitmap danneggiata o di una variante che non si sa leggere";
+      return Tr("è una bitmap compressa (RLE), che non si sa leggere");
+    return Tr("è una bitmap danneggiata o di una variante che non si sa leggere");
   }
   if (formato != "PNG" && formato != "JPEG" && formato != "GIF")
-    return "è un'immagine " + formato + ", un formato che non si sa leggere";
-  return "è un file " + formato + " danneggiato o incompleto";
+    return Tr("è un'immagine %1, un formato che non si sa leggere", {formato});
+  return Tr("è un file %1 danneggiato o incompleto", {formato});
 }
 
 constexpr int64_t kMassimoPixel = int64_t{1} << 27;
@@ -147,7 +152,7 @@ std::optional<std::string> Difetto(const File& f, uint64_t* memoria) {
 std::optional<Informazioni> Informa(const File& f) {
   // A file the library would write past its own tables for is never handed to it.
   uint64_t memoria = 0;
-  if (Difetto(f, &memoria) == std::string(kTabellaJpeg)) return std::nullopt;
+  if (Difetto(f, &memoria) == TabellaJpeg()) return std::nullopt;
   Lettore l(f);
   Informazioni i;
   if (stbi_info_from_callbacks(&kLettura, &l, &i.larghezza, &i.altezza, &i.canali) == 0 || l.errore)
@@ -157,27 +162,26 @@ std::optional<Informazioni> Informa(const File& f) {
 }
 
 Immagine Decodifica(const File& f) {
-  const std::string nome = "Impossibile leggere l'immagine \"" + f.Nome() + "\": ";
   uint64_t memoria = 0;
   // The library would write past its own tables while it reads the header.
   const auto difetto = Difetto(f, &memoria);
-  if (difetto == std::string(kTabellaJpeg)) Rifiuta(nome + *difetto + ".");
+  if (difetto == TabellaJpeg()) Illeggibile(f, *difetto);
   Lettore l(f);
   Immagine im;
   if (!stbi_info_from_callbacks(&kLettura, &l, &im.larghezza, &im.altezza, &im.canali)) {
     if (l.errore) throw *l.errore;
     // A known signature that the library still refuses: say which kind it is.
-    Rifiuta(nome + Scartata(f) + ".");
+    Illeggibile(f, Scartata(f));
   }
   Raddrizza(f, &im.altezza);
   const std::string misure = std::to_string(im.larghezza) + " x " + std::to_string(im.altezza);
   // A few bytes may claim any size, and the library would set aside several
   // bytes a pixel before finding out: a bound above any camera's pictures.
   if (int64_t(im.larghezza) * im.altezza > kMassimoPixel)
-    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande: " + misure + " pixel, oltre i " +
-            std::to_string(kMassimoPixel) + " che prepare accetta.");
-  if (im.larghezza <= 0 || im.altezza <= 0) Rifiuta(nome + "non ha pixel (" + misure + ").");
-  if (difetto) Rifiuta(nome + *difetto + ".");
+    Rifiuta(Tr("L'immagine \"%1\" è troppo grande: %2 pixel, oltre i %3 che prepare accetta.",
+               {f.Nome(), misure, std::to_string(kMassimoPixel)}));
+  if (im.larghezza <= 0 || im.altezza <= 0) Illeggibile(f, Tr("non ha pixel (%1)", {misure}));
+  if (difetto) Illeggibile(f, *difetto);
   // The decode may hold three times the bitmap it makes, and a margin: a
   // picture whose decode needs more by its header is refused before it
   // starts, one whose data swell past it is stopped where they do.
@@ -189,10 +193,13 @@ Immagine Decodifica(const File& f) {
   // The library holds the rows inflated and the samples at 16 bits at once.
   if (sedici) memoria = 4 * pixel * uint64_t(im.canali) + uint64_t(im.altezza);
   if (memoria > limite)
-    Rifiuta("L'immagine \"" + f.Nome() + "\" è troppo grande da decodificare: " + misure +
-            " pixel " + (sedici ? "a 16 bit per campione " : "") + "richiedono circa " +
-            MiB(memoria) + " di memoria, oltre i " + MiB(limite) +
-            " concessi a una bitmap di queste misure.");
+    Rifiuta(sedici ? Tr("L'immagine \"%1\" è troppo grande da decodificare: %2 pixel a 16 bit per "
+                        "campione richiedono circa %3 di memoria, oltre i %4 concessi a una bitmap "
+                        "di queste misure.",
+                        {f.Nome(), misure, MiB(memoria), MiB(limite)})
+                   : Tr("L'immagine \"%1\" è troppo grande da decodificare: %2 pixel richiedono "
+                        "circa %3 di memoria, oltre i %4 concessi a una bitmap di queste misure.",
+                        {f.Nome(), misure, MiB(memoria), MiB(limite)}));
   im.alfa = im.canali == 2 || im.canali == 4;
   l = Lettore(f);
   Bilancio bilancio(limite);
@@ -205,10 +212,10 @@ Immagine Decodifica(const File& f) {
     x = im.larghezza;
     y = im.altezza;
     if (!p && riga->troncato && !bilancio.Superato())
-      Rifiuta(nome + "il file finisce prima dell'immagine (è troncato).");
+      Illeggibile(f, Tr("il file finisce prima dell'immagine (è troncato)"));
     if (!p && !bilancio.Superato())
-      Rifiuta(nome + "il file è danneggiato o usa una variante non supportata (" + riga->errore +
-              ").");
+      Illeggibile(
+          f, Tr("il file è danneggiato o usa una variante non supportata (%1)", {riga->errore}));
   } else {
     p = stbi_load_from_callbacks(&kLettura, &l, &x, &y, &c, im.alfa ? 4 : 3);
   }
@@ -217,16 +224,17 @@ Immagine Decodifica(const File& f) {
     throw *l.errore;
   }
   if (!p && bilancio.Superato())
-    Rifiuta(nome + "i suoi dati si espandono oltre quanto dichiara l'intestazione: " + misure +
-            " pixel non giustificano più di " + MiB(limite) + " di memoria.");
+    Illeggibile(f, Tr("i suoi dati si espandono oltre quanto dichiara l'intestazione: %1 pixel "
+                      "non giustificano più di %2 di memoria",
+                      {misure, MiB(limite)}));
   if (!p && !bilancio.Esaurito() && std::string(stbi_failure_reason()) == "outofmem")
-    Rifiuta(nome + "è troppo grande per essere decodificata.");
-  if (!p) Rifiuta(nome + Ragione() + ".");
+    Illeggibile(f, Tr("è troppo grande per essere decodificata"));
+  if (!p) Illeggibile(f, Ragione());
   im.rgb = {p, Libera};
   // The library fills what a short file lacks with zeros: a picture that
   // ends before its header says it does is refused, not made up.
-  if (l.vuote > 0) Rifiuta(nome + "il file finisce prima dell'immagine (è troncato).");
-  if (x != im.larghezza || y != im.altezza) Rifiuta(nome + "il file è danneggiato.");
+  if (l.vuote > 0) Illeggibile(f, Tr("il file finisce prima dell'immagine (è troncato)"));
+  if (x != im.larghezza || y != im.altezza) Illeggibile(f, Tr("il file è danneggiato"));
   if (im.alfa) {
     const size_t pixel = size_t(x) * size_t(y);
     for (size_t i = 0; i < pixel; ++i) {

@@ -1,6 +1,7 @@
 #include "Diagnosi.h"
 
 #include "Decodifica.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -21,22 +22,24 @@ std::string Cifre(double v) {
 std::string Perche(const Analisi& a, const std::string& formato, bool leggibile) {
   using E = Analisi::Esito;
   const Intestazione& h = a.campi;
-  if (a.letti == 0) return "Il file è vuoto.";
+  if (a.letti == 0) return Tr("Il file è vuoto.");
   if (a.esito != E::Firma && a.letti < kIntestazione)
-    return "Il file è troppo corto per una bitmap: " + std::to_string(a.letti) +
-           " byte, meno dei 54 dell'intestazione.";
+    return Tr("Il file è troppo corto per una bitmap: %1 byte, meno dei 54 dell'intestazione.",
+              {std::to_string(a.letti)});
   if (a.esito == E::Dimensione)
-    return "La dimensione dichiarata (" + Cifre(h.DimensioneFile) +
-           " byte) non supera l'inizio dei pixel (" + Cifre(h.OffsetDati) + ").";
+    return Tr("La dimensione dichiarata (%1 byte) non supera l'inizio dei pixel (%2).",
+              {Cifre(h.DimensioneFile), Cifre(h.OffsetDati)});
   if (a.esito == E::Header)
-    return "È una bitmap con un'intestazione di " + Cifre(h.LunghezzaHeader) +
-           " byte: ne serve una di 40.";
+    return Tr("È una bitmap con un'intestazione di %1 byte: ne serve una di 40.",
+              {Cifre(h.LunghezzaHeader)});
   if (!formato.empty() && formato != "TGA")
-    return "È un'immagine " + formato + ", non una bitmap" +
-           (leggibile ? "." : "; Tavelin non sa convertire questo formato.");
+    return leggibile
+               ? Tr("È un'immagine %1, non una bitmap.", {formato})
+               : Tr("È un'immagine %1, non una bitmap; Tavelin non sa convertire questo formato.",
+                    {formato});
   // The library's one format without a signature of its own.
-  if (leggibile) return "È un'immagine TGA, non una bitmap.";
-  return "Non è una bitmap né un'immagine di un formato conosciuto.";
+  if (leggibile) return Tr("È un'immagine TGA, non una bitmap.");
+  return Tr("Non è una bitmap né un'immagine di un formato conosciuto.");
 }
 
 }  // namespace

@@ -4,12 +4,15 @@
 #include <array>
 
 #include "Controlli.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
 namespace {
 
-const char* const kCorta = "i dati finiscono prima dell'ultimo pixel (è troncato)";
+std::string Corta() {
+  return Tr("i dati finiscono prima dell'ultimo pixel (è troncato)");
+}
 
 int Due(Flusso& b) {
   const int basso = b.Prossimo(), alto = b.Prossimo();
@@ -92,7 +95,8 @@ std::optional<std::string> DifettoGif(const File& f) {
   // A file that ends anywhere before its first frame's last pixel is cut.
   if (!b.Salta(6)) return std::nullopt;
   const int larghezza = Due(b), altezza = Due(b), campi = b.Prossimo();
-  if (!b.Salta(2) || campi < 0 || (campi & 0x80 && !b.Salta(3 << ((campi & 7) + 1)))) return kCorta;
+  if (!b.Salta(2) || campi < 0 || (campi & 0x80 && !b.Salta(3 << ((campi & 7) + 1))))
+    return Corta();
   for (;;) {
     const int blocco = b.Prossimo();
     if (blocco == 0x21) {
@@ -103,15 +107,15 @@ std::optional<std::string> DifettoGif(const File& f) {
     const int x = Due(b), y = Due(b), w = Due(b), h = Due(b), propri = b.Prossimo();
     if (propri < 0) break;
     if (x != 0 || y != 0 || w != larghezza || h != altezza)
-      return "il primo fotogramma copre solo " + std::to_string(w) + " x " + std::to_string(h) +
-             " dei " + std::to_string(larghezza) + " x " + std::to_string(altezza) +
-             " pixel dell'immagine";
+      return Tr("il primo fotogramma copre solo %1 x %2 dei %3 x %4 pixel dell'immagine",
+                {std::to_string(w), std::to_string(h), std::to_string(larghezza),
+                 std::to_string(altezza)});
     if (propri & 0x80 && !b.Salta(3 << ((propri & 7) + 1))) break;
     const uint64_t bisogno = uint64_t(w) * uint64_t(h);
     if (Pixel(b, b.Prossimo(), bisogno) < bisogno) break;
     return std::nullopt;
   }
-  return kCorta;
+  return Corta();
 }
 
 }  // namespace Crypta

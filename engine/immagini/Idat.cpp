@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "Controlli.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -45,9 +46,10 @@ std::optional<std::string> DifettoPng(const File& f) {
   }
   const uint64_t massimo = righe + righe / 8 + 4096;
   if (righe == 0 || compressi <= massimo) return std::nullopt;
-  return "i suoi dati compressi (" + std::to_string(compressi) +
-         " byte) sono più di quanti ne possano servire alle sue righe (" + std::to_string(righe) +
-         " byte): si espanderebbero oltre quanto dichiara l'intestazione";
+  return Tr(
+      "i suoi dati compressi (%1 byte) sono più di quanti ne possano servire alle sue righe "
+      "(%2 byte): si espanderebbero oltre quanto dichiara l'intestazione",
+      {std::to_string(compressi), std::to_string(righe)});
 }
 
 }  // namespace Crypta

@@ -5,14 +5,19 @@
 #include <vector>
 
 #include "Controlli.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
-const char* const kTabellaJpeg = "è un file JPEG con una tabella di Huffman non valida";
+std::string TabellaJpeg() {
+  return Tr("è un file JPEG con una tabella di Huffman non valida");
+}
 
 namespace {
 
-const char* const kTroncato = "i dati finiscono prima dell'ultimo pixel (è troncato)";
+std::string Troncato() {
+  return Tr("i dati finiscono prima dell'ultimo pixel (è troncato)");
+}
 
 struct Componente {
   int id = 0, h = 1, v = 1;
@@ -153,7 +158,7 @@ bool TabellaEccessiva(const File& f) {
 
 std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria) {
   *memoria = 0;
-  if (TabellaEccessiva(f)) return std::string(kTabellaJpeg);
+  if (TabellaEccessiva(f)) return TabellaJpeg();
   // The walk again, now to count what the scans hold.
   Flusso b(f);
   // The library takes any run of 0xFF before a marker, the first one too.
@@ -201,14 +206,14 @@ std::optional<std::string> DifettoJpeg(const File& f, uint64_t* memoria) {
     b.Prossimo();  // end of the spectral band
     const int approssimazione = b.Prossimo();
     if (approssimazione < 0) break;
-    if (8 * ByteCodificati(b, &pendente) < BitMinimi(q, scansione, inizio)) return kTroncato;
+    if (8 * ByteCodificati(b, &pendente) < BitMinimi(q, scansione, inizio)) return Troncato();
     if (inizio == 0 && (!q.progressivo || approssimazione >> 4 == 0))
       for (Componente* k : scansione) k->iniziata = true;
   }
   if (!q.visto) return std::nullopt;
   *memoria = q.Memoria();
   for (const Componente& k : q.componenti)
-    if (!k.iniziata) return std::string(kTroncato);
+    if (!k.iniziata) return Troncato();
   return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 // filled the whole picture. A file shorter than its pixels need is refused
 // before a byte of them is set aside.
 #include "Controlli.h"
+#include "Lingua.h"
 
 namespace Crypta {
 
@@ -18,8 +19,10 @@ uint32_t Le(const uint8_t* p, int n) {
 std::optional<std::string> Corto(const File& f, uint64_t serve) {
   const uint64_t ha = uint64_t(f.Dimensione());
   if (ha >= serve) return std::nullopt;
-  return "il file finisce prima dell'immagine (è troncato): " + std::to_string(ha) +
-         " byte, meno dei " + std::to_string(serve) + " che servono ai suoi pixel";
+  return Tr(
+      "il file finisce prima dell'immagine (è troncato): %1 byte, meno dei %2 che servono "
+      "ai suoi pixel",
+      {std::to_string(ha), std::to_string(serve)});
 }
 
 }  // namespace

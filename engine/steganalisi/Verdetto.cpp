@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Lingua.h"
 #include "Steganalisi.h"
 
 namespace Crypta::Steganalisi {
@@ -79,14 +80,16 @@ std::string Descrivi(const Referto& r) {
   const std::string percento = std::to_string(std::lround(r.quota * 100)) + " %";
   switch (r.verdetto) {
     case Verdetto::NessunSegno:
-      return "nessun segno di dati nascosti";
+      return Tr("nessun segno di dati nascosti");
     case Verdetto::TroppoPiccola:
-      return "la figura è troppo piccola perché i rivelatori dicano qualcosa (servono almeno "
-             "4096 pixel)";
+      return Tr(
+          "la figura è troppo piccola perché i rivelatori dicano qualcosa (servono almeno 4096 "
+          "pixel)");
     case Verdetto::Tracce:
-      return "tracce di sostituzione LSB su circa il " + percento + " dei valori";
+      return Tr("tracce di sostituzione LSB su circa il %1 dei valori", {percento});
     case Verdetto::Sequenziale:
-      return "un carico sequenziale all'inizio dei pixel, su circa il " + percento + " dei valori";
+      return Tr("un carico sequenziale all'inizio dei pixel, su circa il %1 dei valori",
+                {percento});
   }
   return "";
 }
