@@ -176,7 +176,9 @@ class TestAvvio : public QObject {
     for (const char* tipo : {"image/bmp", "image/png", "image/jpeg", "image/gif", "image/x-tga"})
       QVERIFY2(voci["MimeType"].split(QLatin1Char(';')).contains(QLatin1String(tipo)), tipo);
     QCOMPARE(voci["Icon"], QStringLiteral("tavelin"));
-    QVERIFY(voci["Comment"].contains(QStringLiteral("immagine Bitmap")));
+    // English by default, the design's Italian as the [it] variant.
+    QVERIFY(voci["Comment"].contains(QStringLiteral("bitmap image")));
+    QVERIFY(voci["Comment[it]"].contains(QStringLiteral("immagine Bitmap")));
   }
 
   void iFiltriDiventanoQuelliDiQt() {
