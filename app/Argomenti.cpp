@@ -1,8 +1,9 @@
 #include "Argomenti.h"
 
+#include <QtGlobal>
 #include <cstring>
 
-#include "Identita.h"
+#include "Avvio.h"
 
 namespace Argomenti {
 
@@ -21,11 +22,18 @@ Scelta Leggi(int argc, char** argv) {
       return s;
     } else if (!soloFile && a[0] == '-' && a[1] != '\0') {
       s.cosa = Scelta::Cosa::Errore;
-      s.messaggio = std::string("Opzione sconosciuta: ") + a + " (usare tavelin --help).";
+      s.messaggio = Avvio::Testo("Argomenti", QT_TRANSLATE_NOOP("Argomenti",
+                                                                "Opzione sconosciuta: %1 (usare "
+                                                                "tavelin --help)."))
+                        .arg(QString::fromLocal8Bit(a))
+                        .toStdString();
       return s;
     } else if (s.file) {
       s.cosa = Scelta::Cosa::Errore;
-      s.messaggio = "Si può aprire un solo file alla volta.";
+      s.messaggio = Avvio::Testo("Argomenti", QT_TRANSLATE_NOOP("Argomenti",
+                                                                "Si può aprire un solo file alla "
+                                                                "volta."))
+                        .toStdString();
       return s;
     } else {
       s.file = a;
@@ -35,14 +43,21 @@ Scelta Leggi(int argc, char** argv) {
 }
 
 std::string Aiuto() {
-  return std::string("Uso: tavelin [FILE]\n\n") +
-         "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di una\n"
-         "bitmap, mescolati con una chiave, e li estrae di nuovo, in una finestra.\n\n"
-         "  FILE            apre FILE nella scheda Crypt come con Apri...; un'immagine di\n"
-         "                  un altro formato si può convertire in una bitmap di appoggio\n"
-         "  -h, --help      mostra questo aiuto ed esce\n"
-         "  -V, --version   mostra la versione ed esce\n\n"
-         "Per gli script e le macchine senza schermo: tavelin-cli --help.\n";
+  return Avvio::Testo(
+             "Argomenti",
+             QT_TRANSLATE_NOOP(
+                 "Argomenti",
+                 "Uso: tavelin [FILE]\n\n"
+                 "Nasconde una stringa o un intero file nei bit meno significativi dei pixel di "
+                 "una\n"
+                 "bitmap, mescolati con una chiave, e li estrae di nuovo, in una finestra.\n\n"
+                 "  FILE            apre FILE nella scheda Crypt come con Apri...; un'immagine di\n"
+                 "                  un altro formato si può convertire in una bitmap di appoggio\n"
+                 "  -h, --help      mostra questo aiuto ed esce\n"
+                 "  -V, --version   mostra la versione ed esce\n\n"
+                 "Per gli script e le macchine senza schermo: tavelin-cli "
+                 "--help.\n"))
+      .toStdString();
 }
 
 }  // namespace Argomenti

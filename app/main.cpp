@@ -16,10 +16,12 @@ namespace {
 constexpr int kRifiuto = 1, kUso = 2;
 
 void SenzaSchermo() {
-  std::fprintf(stderr,
-               "tavelin: nessuno schermo disponibile: la finestra non si può aprire (DISPLAY o "
-               "WAYLAND_DISPLAY non indicano uno schermo raggiungibile). Senza schermo si usa "
-               "tavelin-cli.\n");
+  const QString riga = Avvio::Testo(
+      "main", QT_TRANSLATE_NOOP("main",
+                                "tavelin: nessuno schermo disponibile: la finestra non si può "
+                                "aprire (DISPLAY o WAYLAND_DISPLAY non indicano uno schermo "
+                                "raggiungibile). Senza schermo si usa tavelin-cli.\n"));
+  std::fputs(riga.toUtf8().constData(), stderr);
 }
 
 // Qt ends the program with an abort when no platform plugin starts (no X

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 #include <memory>
 
@@ -28,14 +27,44 @@ void SostituisciFont() {
     QFont::insertSubstitution(QString::fromLatin1(progettato), liberation);
 }
 
-bool CaricaTraduzioni(QApplication& app) {
-  auto traduzione = std::make_unique<QTranslator>();
-  if (!traduzione->load(QLocale(QLocale::Italian, QLocale::Italy), QStringLiteral("qtbase"),
-                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
-      !QCoreApplication::installTranslator(traduzione.get()))
-    return false;
-  traduzione.release()->setParent(&app);  // lives as long as the application
-  return true;
+namespace {
+
+// The engine's texts have no context of their own: lconvert files a gettext
+// catalog's messages under the empty one.
+std::string Motore(const char* italiano) {
+  return QCoreApplication::translate("", italiano).toStdString();
+}
+
+}  // namespace
+
+QStringList Cataloghi(Crypta::Lingua lingua) {
+  if (lingua == Crypta::Lingua::Inglese)
+    return {QStringLiteral(":/i18n/tavelin_en.qm"), QStringLiteral(":/i18n/crypta_en.qm")};
+  return {QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_it.qm")};
+}
+
+bool CaricaTraduzioni(QCoreApplication& app, Crypta::Lingua lingua) {
+  bool tutti = true;
+  for (const QString& catalogo : Cataloghi(lingua)) {
+    auto traduzione = std::make_unique<QTranslator>();
+    if (!traduzione->load(catalogo) || !QCoreApplication::installTranslator(traduzione.get())) {
+      tutti = false;
+      continue;
+    }
+    traduzione.release()->setParent(&app);  // lives as long as the application
+  }
+  Crypta::ImpostaTraduttore(lingua == Crypta::Lingua::Inglese ? Motore : nullptr);
+  return tutti;
+}
+
+QString Testo(const char* contesto, const char* italiano) {
+  QTranslator traduzione;
+  if (Crypta::LinguaDellAmbiente() == Crypta::Lingua::Inglese &&
+      traduzione.load(Cataloghi(Crypta::Lingua::Inglese).first())) {
+    const QString tradotto = traduzione.translate(contesto, italiano);
+    if (!tradotto.isEmpty()) return tradotto;
+  }
+  return QString::fromUtf8(italiano);
 }
 
 QIcon Icona() {

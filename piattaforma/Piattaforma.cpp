@@ -1,6 +1,7 @@
 // The seam in use and the translation of file filters into Qt's form.
 #include "Piattaforma.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include "PiattaformaQt.h"
@@ -19,6 +20,17 @@ Piattaforma* Piattaforma::Imposta(Piattaforma* p) {
   Piattaforma* const prima = installata;
   installata = p;
   return prima;
+}
+
+// A description keeps its patterns after the bar as they are.
+QString Piattaforma::TuttiIFile() {
+  //: A file dialog's entry: a description, a bar, the patterns.
+  return QCoreApplication::translate("Piattaforma", "Tutti i file (*.*)|*.*");
+}
+
+QString Piattaforma::FileBitmap() {
+  //: A file dialog's entry: a description, a bar, the patterns.
+  return QCoreApplication::translate("Piattaforma", "FileBitmap (*.bmp)|*.bmp");
 }
 
 QStringList Piattaforma::FiltriQt(const QString& filtro) {

@@ -65,4 +65,8 @@ class Piattaforma {
   // description, its patterns in the final parentheses. "*.*" becomes "*" so
   // that "all files" also shows the names without a dot.
   static QStringList FiltriQt(const QString& filtro);
+  // The filter entries every dialog shares, in the language spoken: all
+  // files, and bitmaps.
+  static QString TuttiIFile();
+  static QString FileBitmap();
 };

@@ -12,7 +12,7 @@
 std::unique_ptr<QFileDialog> PiattaformaQt::Dialogo(QWidget* padre, const QString& filtro,
                                                     int indice) const {
   auto dialogo = std::make_unique<QFileDialog>(padre);
-  // Qt's own dialog speaks Italian with the loaded translation on every
+  // Qt's own dialog speaks the program's language on every
   // desktop, and scripts can drive it.
   dialogo->setOption(QFileDialog::DontUseNativeDialog);
   dialogo->setAcceptMode(QFileDialog::AcceptOpen);

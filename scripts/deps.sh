@@ -4,10 +4,10 @@
 # Sourced by the other scripts.
 
 # What the window program alone needs to build and run: with Qt's translation
-# tools and qtbase's own translations, and the locales to start it in either
-# language.
-tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-l10n-tools qt6-translations-l10n
-                       fonts-liberation locales)
+# tools and their CMake package, qtbase's own translations, and the locales to
+# start it in either language.
+tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-l10n-tools qt6-tools-dev
+                       qt6-translations-l10n fonts-liberation locales)
 # Everything else the whole build and its tests need: the command line, the
 # tests and benchmarks, the GUI tests' virtual screen, the manual pages and
 # the package.

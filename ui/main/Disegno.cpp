@@ -37,9 +37,9 @@ void Posa(QWidget* w, const char* nome, const Twips& t, const QFont& f, int tab)
   w->setProperty(TabIndex, tab);
 }
 
-QLabel* Etichetta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QLabel* Etichetta(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                   const QFont& f, int tab) {
-  auto* l = new QLabel(QString::fromUtf8(testo), padre);
+  auto* l = new QLabel(testo, padre);
   Posa(l, nome, t, f, tab);
   // Captions start at the top left and wrap at word boundaries when the box
   // is too narrow, as the design expects of its two-line labels.
@@ -49,39 +49,39 @@ QLabel* Etichetta(QWidget* padre, const char* nome, const char* testo, const Twi
   return l;
 }
 
-QPushButton* Pulsante(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                       const QFont& f, int tab) {
-  auto* b = new QPushButton(QString::fromUtf8(testo), padre);
+  auto* b = new QPushButton(testo, padre);
   Posa(b, nome, t, f, tab);
   // Return presses the focused button too, not only the space bar.
   b->setAutoDefault(true);
   return b;
 }
 
-QRadioButton* Opzione(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QRadioButton* Opzione(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                       const QFont& f, int tab) {
-  auto* o = new QRadioButton(QString::fromUtf8(testo), padre);
+  auto* o = new QRadioButton(testo, padre);
   Posa(o, nome, t, f, tab);
   return o;
 }
 
-QCheckBox* Spunta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QCheckBox* Spunta(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                   const QFont& f, int tab) {
-  auto* c = new QCheckBox(QString::fromUtf8(testo), padre);
+  auto* c = new QCheckBox(testo, padre);
   Posa(c, nome, t, f, tab);
   return c;
 }
 
-QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QGroupBox* Cornice(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                    const QFont& f, int tab) {
-  auto* g = new QGroupBox(QString::fromUtf8(testo), padre);
+  auto* g = new QGroupBox(testo, padre);
   Posa(g, nome, t, f, tab);
   return g;
 }
 
-QLineEdit* Casella(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QLineEdit* Casella(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                    const QFont& f, int tab) {
-  auto* c = new QLineEdit(QString::fromUtf8(testo), padre);
+  auto* c = new QLineEdit(testo, padre);
   Posa(c, nome, t, f, tab);
   return c;
 }

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QString>
 
 class CasellaMultiriga;
 class CasellaPercorso;
@@ -35,17 +36,17 @@ QFont Carattere(const char* famiglia, qreal punti, bool grassetto = false);
 void Posa(QWidget* w, const char* nome, const Twips& t, const QFont& f, int tab);
 
 // Controls of each kind, created as children of `padre`.
-QLabel* Etichetta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QLabel* Etichetta(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                   const QFont& f, int tab);
-QPushButton* Pulsante(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QPushButton* Pulsante(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                       const QFont& f, int tab);
-QRadioButton* Opzione(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QRadioButton* Opzione(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                       const QFont& f, int tab);
-QCheckBox* Spunta(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QCheckBox* Spunta(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                   const QFont& f, int tab);
-QGroupBox* Cornice(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QGroupBox* Cornice(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                    const QFont& f, int tab);
-QLineEdit* Casella(QWidget* padre, const char* nome, const char* testo, const Twips& t,
+QLineEdit* Casella(QWidget* padre, const char* nome, const QString& testo, const Twips& t,
                    const QFont& f, int tab);
 // A read-only box for a chosen file's path, which takes a dropped file.
 CasellaPercorso* Percorso(QWidget* padre, const char* nome, const Twips& t, const QFont& f,

@@ -24,7 +24,10 @@ struct Occupato {
 
 }  // namespace
 
-const QString kErrata = QStringLiteral("Passphrase errata, oppure i dati sono stati alterati");
+QString Errata() {
+  return QCoreApplication::translate("Frase",
+                                     "Passphrase errata, oppure i dati sono stati alterati");
+}
 
 std::optional<Crypta::Segreto> Chiedi(QWidget* padre, bool conferma) {
   Piattaforma& p = Piattaforma::Attuale();
@@ -43,9 +46,11 @@ std::optional<Crypta::Segreto> Chiedi(QWidget* padre, bool conferma) {
     }
     Cancella(f->passphrase);
     Cancella(f->ripetuta);
-    p.Messaggio(padre,
-                vuota ? QStringLiteral("La passphrase è vuota: digitarla di nuovo.")
-                      : QStringLiteral("Le due passphrase non coincidono: digitarle di nuovo."));
+    p.Messaggio(
+        padre,
+        vuota ? QCoreApplication::translate("Frase", "La passphrase è vuota: digitarla di nuovo.")
+              : QCoreApplication::translate(
+                    "Frase", "Le due passphrase non coincidono: digitarle di nuovo."));
   }
 }
 

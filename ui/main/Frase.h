@@ -24,6 +24,6 @@ std::optional<Crypta::Segreto> Chiedi(QWidget* padre, bool conferma);
 void Attendi(const std::function<void()>& lavoro);
 
 // The message for a wrong passphrase or a changed carrier.
-extern const QString kErrata;
+QString Errata();
 
 }  // namespace Frase

@@ -37,7 +37,7 @@ FrmMain::FrmMain(QWidget* parent)
 void FrmMain::Disponi() {
   const QFont sans = Disegno::Carattere("MS Sans Serif", 8.25);
   setObjectName(QStringLiteral("FrmMain"));
-  setWindowTitle(QStringLiteral("Quorvane - Tavelin - Versione 1.0 (Freeware)"));
+  setWindowTitle(tr("Quorvane - Tavelin - Versione 1.0 (Freeware)"));
   setWindowIcon(Avvio::Icona());
   setFont(sans);
   setFixedSize(Disegno::Pixel({0, 0, 7755, 7080}).size());
@@ -48,8 +48,8 @@ void FrmMain::Disponi() {
   SSTab1 = new QTabWidget(this);
   Disegno::Posa(SSTab1, "SSTab1", {120, 120, 7575, 6855}, sans, 1);
   SSTab1->setUsesScrollButtons(false);
-  SSTab1->addTab(new QWidget(SSTab1), QStringLiteral("Crypt"));
-  SSTab1->addTab(new QWidget(SSTab1), QStringLiteral("Decrypt"));
+  SSTab1->addTab(new QWidget(SSTab1), tr("Crypt"));
+  SSTab1->addTab(new QWidget(SSTab1), tr("Decrypt"));
   crypt_ = new TabCrypt(SSTab1);
   decrypt_ = new TabDeCrypt(SSTab1);
   // The panel stands in the "Crypt" frame, the reveal's selector in the
@@ -73,7 +73,7 @@ void FrmMain::Disponi() {
 
   // Beyond the right edge of the window, so never seen; it is first in the
   // tab order and so holds the focus when the window opens.
-  CmdEsci = Disegno::Pulsante(this, "CmdEsci", "Esci", {8760, 6720, 1695, 615},
+  CmdEsci = Disegno::Pulsante(this, "CmdEsci", tr("Esci"), {8760, 6720, 1695, 615},
                               Disegno::Carattere("Arial", 9.75), 0);
 }
 

@@ -2,6 +2,7 @@
 // analysis of the hide carrier with its two messages, and the bit counts.
 #include "PannelloInfo.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -28,22 +29,6 @@ struct Riga {
   int Indice;
   const char* Caption;
   Disegno::Twips Label1, Label2;
-};
-constexpr Riga Tabella[] = {
-    {13, "Tipo", {120, 360, 495, 255}, {600, 240, 2295, 315}},
-    {0, "Dimensione File (Bytes)", {120, 600, 1695, 225}, {1920, 600, 1005, 225}},
-    {1, "Offset", {120, 840, 735, 225}, {1920, 840, 1005, 225}},
-    {2, "Lunghezza Header", {120, 1080, 1455, 225}, {1920, 1080, 1005, 225}},
-    {3, "Larghezza Bitmap", {120, 1320, 1455, 225}, {1920, 1320, 1005, 225}},
-    {4, "Altezza Bitmap", {120, 1560, 1335, 225}, {1920, 1560, 1005, 225}},
-    {5, "Numero Piani", {120, 1800, 1215, 225}, {1920, 1800, 1005, 225}},
-    {6, "Bits per Pixel", {120, 2040, 975, 225}, {1920, 2040, 1005, 225}},
-    {7, "Compressione", {120, 2280, 1335, 225}, {1920, 2280, 1005, 225}},
-    {8, "Grandezza Bitmap", {120, 2520, 1335, 225}, {1920, 2520, 1005, 225}},
-    {9, "Risoluzione Orizz. Px/Mt", {120, 2760, 1815, 225}, {1920, 2760, 1005, 225}},
-    {10, "Risoluzione Vert. Px/Mt", {120, 3000, 1815, 225}, {1920, 3000, 1005, 225}},
-    {11, "Colori usati", {120, 3240, 1455, 225}, {1920, 3240, 1005, 225}},
-    {12, "Colori importanti", {120, 3480, 1455, 225}, {1920, 3480, 1005, 225}},
 };
 
 // Why the file at `path` is no carrier, in one sentence.
@@ -88,17 +73,35 @@ void PannelloInfo::Disponi(QWidget* crypt, QWidget* parametri) {
   const QFont sans = Carattere("MS Sans Serif", 8.25);
   Disegno::Posa(this, "FrmInfo", {4080, 1440, 3135, 4815}, Carattere("MS Sans Serif", 8.25, true),
                 27);
-  setTitle(QStringLiteral("Dati Bitmap:"));
+  setTitle(tr("Dati Bitmap:"));
+  // The captions in the source language, translated where the labels
+  // are made.
+  static constexpr Riga Tabella[] = {
+      {13, QT_TR_NOOP("Tipo"), {120, 360, 495, 255}, {600, 240, 2295, 315}},
+      {0, QT_TR_NOOP("Dimensione File (Bytes)"), {120, 600, 1695, 225}, {1920, 600, 1005, 225}},
+      {1, QT_TR_NOOP("Offset"), {120, 840, 735, 225}, {1920, 840, 1005, 225}},
+      {2, QT_TR_NOOP("Lunghezza Header"), {120, 1080, 1455, 225}, {1920, 1080, 1005, 225}},
+      {3, QT_TR_NOOP("Larghezza Bitmap"), {120, 1320, 1455, 225}, {1920, 1320, 1005, 225}},
+      {4, QT_TR_NOOP("Altezza Bitmap"), {120, 1560, 1335, 225}, {1920, 1560, 1005, 225}},
+      {5, QT_TR_NOOP("Numero Piani"), {120, 1800, 1215, 225}, {1920, 1800, 1005, 225}},
+      {6, QT_TR_NOOP("Bits per Pixel"), {120, 2040, 975, 225}, {1920, 2040, 1005, 225}},
+      {7, QT_TR_NOOP("Compressione"), {120, 2280, 1335, 225}, {1920, 2280, 1005, 225}},
+      {8, QT_TR_NOOP("Grandezza Bitmap"), {120, 2520, 1335, 225}, {1920, 2520, 1005, 225}},
+      {9, QT_TR_NOOP("Risoluzione Orizz. Px/Mt"), {120, 2760, 1815, 225}, {1920, 2760, 1005, 225}},
+      {10, QT_TR_NOOP("Risoluzione Vert. Px/Mt"), {120, 3000, 1815, 225}, {1920, 3000, 1005, 225}},
+      {11, QT_TR_NOOP("Colori usati"), {120, 3240, 1455, 225}, {1920, 3240, 1005, 225}},
+      {12, QT_TR_NOOP("Colori importanti"), {120, 3480, 1455, 225}, {1920, 3480, 1005, 225}},
+  };
   const QFont arial = Carattere("Arial", 8.25);
   for (const Riga& r : Tabella) {
     const int i = r.Indice;
     const QByteArray nome1 = "Label1_" + QByteArray::number(i);
     const QByteArray nome2 = "Label2_" + QByteArray::number(i);
-    Disegno::Etichetta(this, nome1.constData(), r.Caption, r.Label1, arial, 28 + i);
+    Disegno::Etichetta(this, nome1.constData(), tr(r.Caption), r.Label1, arial, 28 + i);
     Label2[i] = Disegno::Etichetta(this, nome2.constData(), "", r.Label2, arial, 42 + i);
     Valore(Label2[i]);
   }
-  Disegno::Etichetta(this, "Label4", "Bytes utilizzabili:", {600, 3840, 2055, 375},
+  Disegno::Etichetta(this, "Label4", tr("Bytes utilizzabili:"), {600, 3840, 2055, 375},
                      Carattere("Microsoft Sans Serif", 12, true), 56);
   Label5 = Disegno::Etichetta(this, "Label5", "", {840, 4200, 1455, 375},
                               Carattere("MS Sans Serif", 9.75, true), 57);
@@ -127,7 +130,7 @@ void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
     // the emptying did.
     Svuota();
     emit Capienza(0);
-    Avvisa(QStringLiteral("Formato file non valido\r\n") + Perche(Path, Nbit));
+    Avvisa(tr("Formato file non valido\r\n%1").arg(Perche(Path, Nbit)));
     return;
   }
   const Crypta::Intestazione& h = Crypta::BmpHeader;
@@ -144,10 +147,9 @@ void PannelloInfo::AssegnaLbl(const QString& Path, int16_t Nbit) {
   const std::string ostacolo = Crypta::Ostacolo(h);
   emit Capienza(h.BytesUtilizzabili > 0 && ostacolo.empty() ? h.BytesUtilizzabili : 0);
   if (!ostacolo.empty())
-    Avvisa(QStringLiteral("La bitmap non può accogliere dati: ") +
-           QString::fromStdString(ostacolo) + QStringLiteral("."));
+    Avvisa(tr("La bitmap non può accogliere dati: %1.").arg(QString::fromStdString(ostacolo)));
   else if (!(h.BytesUtilizzabili > 0))
-    Avvisa(QStringLiteral("Bitmap di dimensioni insufficienti"));
+    Avvisa(tr("Bitmap di dimensioni insufficienti"));
 }
 
 void PannelloInfo::Svuota() {

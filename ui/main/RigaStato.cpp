@@ -3,11 +3,13 @@
 #include <QFontMetrics>
 #include <QLocale>
 
+#include "Lingua.h"
+
 RigaStato::RigaStato(QWidget* padre) : QLabel(padre) {
   setObjectName(QStringLiteral("LblStato"));
   setTextFormat(Qt::PlainText);
   setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  setAccessibleName(QStringLiteral("Stato"));
+  setAccessibleName(tr("Stato"));
 }
 
 void RigaStato::Mostra(const QString& testo) {
@@ -34,5 +36,7 @@ void RigaStato::Accorcia() {
 }
 
 QString Byte(qint64 n) {
-  return QLocale(QLocale::Italian).toString(n);
+  // Grouped in thousands as the language spoken writes them.
+  const bool inglese = Crypta::LinguaDellAmbiente() == Crypta::Lingua::Inglese;
+  return QLocale(inglese ? QLocale::English : QLocale::Italian).toString(n);
 }

@@ -5,6 +5,7 @@
 #include "TabCrypt.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -28,15 +29,19 @@ using Disegno::Carattere;
 
 namespace {
 
-const QString kSenzaFigura = QStringLiteral("Inserisci una stringa (max xx char)");
+QString SenzaFigura() {
+  return QCoreApplication::translate("TabCrypt", "Inserisci una stringa (max xx char)");
+}
+// The pictures the converter reads, as a file dialog's patterns.
+constexpr char kImmagini[] = "*.bmp;*.dib;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga";
 // The string box never takes more, however large the carrier.
 constexpr double kMassimoStringa = 65536;
 
 // The figure in signed-number form, where a blank stands for the plus sign;
 // the figure is always positive here, hence two blanks after "max".
 QString Didascalia(double figura) {
-  return QStringLiteral("Inserisci una stringa (max  ") + QString::number(figura, 'f', 0) +
-         QStringLiteral(" char)");
+  return QCoreApplication::translate("TabCrypt", "Inserisci una stringa (max  %1 char)")
+      .arg(QString::number(figura, 'f', 0));
 }
 
 }  // namespace
@@ -63,10 +68,10 @@ void TabCrypt::Disponi() {
   const QFont sans = Carattere("MS Sans Serif", 8.25);
   const QFont sansBold = Carattere("MS Sans Serif", 8.25, true);
   Disegno::Posa(this, "FrmCrypt", {120, 360, 7335, 6375}, Carattere("Arial", 8.25, true), 24);
-  Disegno::Etichetta(this, "LblDir", "Seleziona Bitmap di appoggio", {120, 240, 2535, 255},
+  Disegno::Etichetta(this, "LblDir", tr("Seleziona Bitmap di appoggio"), {120, 240, 2535, 255},
                      sansBold, 69);
   CmdDirCrypt =
-      Disegno::Pulsante(this, "CmdDirCrypt", "&Apri...", {2760, 240, 1215, 300}, sans, 25);
+      Disegno::Pulsante(this, "CmdDirCrypt", tr("&Apri..."), {2760, 240, 1215, 300}, sans, 25);
   TxtDirCrypt =
       Disegno::Percorso(this, "TxtDirCrypt", {120, 600, 3855, 330}, Carattere("Arial", 9), 26);
 
@@ -76,42 +81,43 @@ void TabCrypt::Disponi() {
   Image1->setPixmap(Avvio::Logo());
   Image1->setToolTip(QString::fromUtf8(Identita::Indirizzo));
 
-  Frame1 = Disegno::Cornice(this, "Frame1", " Sorgente da Crittografare ", {120, 1080, 3855, 2535},
-                            sansBold, 59);
+  Frame1 = Disegno::Cornice(this, "Frame1", tr(" Sorgente da Crittografare "),
+                            {120, 1080, 3855, 2535}, sansBold, 59);
   Frame1->setEnabled(false);
-  Option3 = Disegno::Opzione(Frame1, "Option3", "&Inserisci una stringa (max xx char)",
+  Option3 = Disegno::Opzione(Frame1, "Option3", tr("&Inserisci una stringa (max xx char)"),
                              {240, 360, 3135, 255}, sans, 60);
   Option3->setChecked(true);
   TxtString = Disegno::Multiriga(Frame1, "TxtString", {120, 720, 3495, 735}, sans, 61);
-  Option4 =
-      Disegno::Opzione(Frame1, "Option4", "Seleziona un &file", {240, 1560, 1575, 375}, sans, 63);
-  Command1 = Disegno::Pulsante(Frame1, "Command1", "Apri...", {2280, 1560, 1335, 300}, sans, 64);
+  Option4 = Disegno::Opzione(Frame1, "Option4", tr("Seleziona un &file"), {240, 1560, 1575, 375},
+                             sans, 63);
+  Command1 =
+      Disegno::Pulsante(Frame1, "Command1", tr("Apri..."), {2280, 1560, 1335, 300}, sans, 64);
   Command1->setEnabled(false);
   TxtSelFile = Disegno::Percorso(Frame1, "TxtSelFile", {120, 2040, 3495, 285}, sans, 62);
   TxtSelFile->setEnabled(false);
 
-  Label3 = Disegno::Etichetta(this, "Label3", "Inserire chiave crittografica (max 30 char):",
+  Label3 = Disegno::Etichetta(this, "Label3", tr("Inserire chiave crittografica (max 30 char):"),
                               {240, 3840, 3135, 255}, sans, 70);
   Label3->setEnabled(false);
   TxtKey = Disegno::Casella(this, "TxtKey", "", {240, 4200, 3495, 315}, sans, 58);
   TxtKey->setMaxLength(30);
   TxtKey->setEnabled(false);
-  Disegno::Etichetta(this, "Label6", "Bit da utilizzare (1-2-4-8):", {600, 4800, 1815, 255}, sans,
-                     71);
-  Disegno::Etichetta(this, "Label16", "% di criptazione:", {2280, 5280, 1215, 255}, sans, 75);
-  CmdCrypt = Disegno::Pulsante(this, "CmdCrypt", "&Crypt", {480, 5520, 1335, 495},
+  Disegno::Etichetta(this, "Label6", tr("Bit da utilizzare (1-2-4-8):"), {600, 4800, 1815, 255},
+                     sans, 71);
+  Disegno::Etichetta(this, "Label16", tr("% di criptazione:"), {2280, 5280, 1215, 255}, sans, 75);
+  CmdCrypt = Disegno::Pulsante(this, "CmdCrypt", tr("&Crypt"), {480, 5520, 1335, 495},
                                Carattere("MS Sans Serif", 9.75, true), 65);
   CmdCrypt->setEnabled(false);
   TxtPerc2 = Disegno::Casella(this, "TxtPerc2", "", {2400, 5520, 975, 495},
                               Carattere("MS Sans Serif", 12), 68);
   // In the free strip below "&Crypt"; after the design's controls in the
   // tab order.
-  ChkPassphrase = Disegno::Spunta(this, "ChkPassphrase", "Proteggi con &passphrase",
+  ChkPassphrase = Disegno::Spunta(this, "ChkPassphrase", tr("Proteggi con &passphrase"),
                                   {480, 6060, 3135, 255}, sans, 76);
   ChkPassphrase->setEnabled(false);
-  ChkPassphrase->setAccessibleName(QStringLiteral("Proteggi con passphrase"));
+  ChkPassphrase->setAccessibleName(tr("Proteggi con passphrase"));
   if (!Crypta::CifraturaDisponibile())
-    ChkPassphrase->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
+    ChkPassphrase->setToolTip(QString::fromStdString(Crypta::SenzaCifratura()));
 }
 
 void TabCrypt::StatoCrypt(double capienza) {
@@ -148,7 +154,7 @@ void TabCrypt::MostraCapienza() {
     Option3->setText(Didascalia(figura));
     TxtString->setMaxLength(static_cast<int>(figura));
   } else {
-    Option3->setText(kSenzaFigura);
+    Option3->setText(SenzaFigura());
   }
 }
 
@@ -163,7 +169,7 @@ void TabCrypt::Avvisi() {
   if (!avvisoImmagine_.isEmpty()) avvisi << avvisoImmagine_;
   // A warning that no longer applies goes from the line.
   emit Stato(avvisi.isEmpty() ? QString()
-                              : QStringLiteral("Attenzione: ") + avvisi.join(QLatin1Char(' ')));
+                              : tr("Attenzione: %1").arg(avvisi.join(QLatin1Char(' '))));
 }
 
 void TabCrypt::Azzera() {
@@ -178,9 +184,9 @@ void TabCrypt::CmdDirCrypt_Click() {
   ScegliCarrier([this] {
     return Piattaforma::Attuale().ApriFile(
         window(),
-        QStringLiteral("Tutte le immagini (*.bmp;*.dib;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga)|"
-                       "*.bmp;*.dib;*.png;*.jpg;*.jpeg;*.jpe;*.gif;*.tga|"
-                       "Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"),
+        //: A file dialog's entry: a description, a bar, the patterns, a bar.
+        tr("Tutte le immagini (%1)|%1|").arg(QLatin1String(kImmagini)) + Piattaforma::TuttiIFile() +
+            QLatin1Char('|') + Piattaforma::FileBitmap(),
         1);
   });
 }
@@ -221,9 +227,8 @@ void TabCrypt::Option4_Click() {
 }
 
 void TabCrypt::Command1_Click() {
-  ScegliFile([this] {
-    return Piattaforma::Attuale().ApriFile(window(), QStringLiteral("Tutti i file (*.*)|*.*"), 1);
-  });
+  ScegliFile(
+      [this] { return Piattaforma::Attuale().ApriFile(window(), Piattaforma::TuttiIFile(), 1); });
 }
 
 void TabCrypt::TxtSelFile_Drop(const QString& file) {
@@ -243,7 +248,7 @@ void TabCrypt::ScegliFile(const SceltaFile& scelta) {
           ? double(Crypta::LunghezzaCifrata(misura->Dimensione) - misura->Dimensione)
           : 0;
   if (!misura || !(double(misura->Spazio) + cifratura < capienza_)) {
-    Avvisa(TroppoGrande);
+    Avvisa(TroppoGrande());
     CmdCrypt->setEnabled(false);
     return;
   }

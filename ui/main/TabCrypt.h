@@ -60,7 +60,7 @@ class TabCrypt : public QGroupBox {
   // bits: such a file is too big for any carrier.
   static std::optional<Misura> MisuraFile(const QString& file);
   // The refusal of a payload that does not fit, "Attenzione !!" on two lines.
-  static const QString TroppoGrande;
+  static QString TroppoGrande();
 
   void Disponi();
   void CmdDirCrypt_Click();

@@ -33,7 +33,7 @@ bool TabCrypt::Invisibile(const QString& carrier, bool testo, const std::string&
         TxtPerc2, [this, figura] { TxtPerc2->setText(QStringLiteral(" %1%").arg(figura)); },
         Qt::QueuedConnection);
   };
-  emit Stato(QStringLiteral("Derivazione delle chiavi dalla passphrase in corso…"));
+  emit Stato(tr("Derivazione delle chiavi dalla passphrase in corso…"));
   struct Pulizia {
     std::string& s;
     ~Pulizia() { Crypta::Cancella(s.data(), s.size()); }

@@ -3,6 +3,7 @@
 // engine's converter, saved where the user says, which then becomes the
 // carrier as if chosen with "&Apri...". Nothing is written without a yes
 // and a name, and never over a file.
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -19,10 +20,9 @@
 
 namespace {
 
-const QString kTitolo = QStringLiteral("Salva la bitmap di appoggio");
-
 QString Domanda(const QString& file, const Crypta::Diagnosi& d) {
-  return QStringLiteral(
+  return QCoreApplication::translate(
+             "TabCrypt",
              "\"%1\" è un'immagine %2 di %3 × %4 pixel, che così non può fare da "
              "bitmap di appoggio.\r\nCreare una bitmap di appoggio dall'immagine?")
       .arg(QFileInfo(file).fileName(), QString::fromStdString(d.formato))
@@ -58,32 +58,31 @@ std::optional<QString> TabCrypt::Converti(const QString& file) {
 
   QString proposto = Proposto(file);
   for (;;) {
-    const std::optional<QString> scelto =
-        p.SalvaFile(window(), kTitolo, proposto, QStringLiteral("FileBitmap (*.bmp)|*.bmp"));
+    const std::optional<QString> scelto = p.SalvaFile(window(), tr("Salva la bitmap di appoggio"),
+                                                      proposto, Piattaforma::FileBitmap());
     if (!scelto) return std::nullopt;
     if (QFileInfo::exists(*scelto) || QFileInfo(*scelto).isSymLink()) {
-      p.Messaggio(window(), QStringLiteral("Il file \"%1\" esiste già e non viene sostituito: "
-                                           "scegliere un altro nome.")
-                                .arg(*scelto));
+      p.Messaggio(window(),
+                  tr("Il file \"%1\" esiste già e non viene sostituito: scegliere un altro nome.")
+                      .arg(*scelto));
       proposto = *scelto;
       continue;
     }
     std::optional<QString> errore;
-    emit Stato(QStringLiteral("Creazione della bitmap di appoggio in corso…"));
+    emit Stato(tr("Creazione della bitmap di appoggio in corso…"));
     try {
       Frase::Attendi([&] { Crypta::Converti(path, Codici::Percorso(*scelto)); });
     } catch (const std::bad_alloc&) {
-      errore = QStringLiteral("Memoria insufficiente.");
+      errore = tr("Memoria insufficiente.");
     } catch (const std::exception& e) {
       errore = QString::fromUtf8(e.what());
     }
     if (errore) {
       emit Stato(QString());
-      p.Messaggio(window(),
-                  QStringLiteral("Impossibile creare la bitmap di appoggio.\r\n") + *errore);
+      p.Messaggio(window(), tr("Impossibile creare la bitmap di appoggio.\r\n%1").arg(*errore));
       return std::nullopt;
     }
-    emit Stato(QStringLiteral("Bitmap di appoggio creata: ") + *scelto);
+    emit Stato(tr("Bitmap di appoggio creata: %1").arg(*scelto));
     return *scelto;
   }
 }

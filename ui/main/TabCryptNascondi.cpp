@@ -3,6 +3,7 @@
 // of this tab's own, and any failure told in one message once the window
 // takes input again.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -58,22 +59,20 @@ std::function<void(uint8_t*, size_t)> Lettore(bool testo, const std::string& dat
   auto file = std::make_shared<Crypta::File>(Crypta::File::Apri(dati, Crypta::File::Modo::Lettura));
   return [file, pos = int64_t{0}](uint8_t* dest, size_t n) mutable {
     if (file->LeggiA(pos, dest, n) != n)
-      throw Crypta::Errore("Il file \"" + file->Nome() + "\" si è accorciato durante l'operazione.",
+      throw Crypta::Errore(QCoreApplication::translate(
+                               "TabCrypt", "Il file \"%1\" si è accorciato durante l'operazione.")
+                               .arg(QString::fromStdString(file->Nome()))
+                               .toStdString(),
                            Crypta::Genere::File);
     pos += int64_t(n);
   };
 }
 
-QString NonAmmesso(const QString& dove, const QString& carattere) {
-  return dove + QStringLiteral(" contiene il carattere \"") + carattere +
-         QStringLiteral(
-             "\", che non si può nascondere: usare solo caratteri "
-             "dell'alfabeto latino occidentale.");
-}
-
 }  // namespace
 
-const QString TabCrypt::TroppoGrande = QStringLiteral("Attenzione !!\r\nFile troppo grande");
+QString TabCrypt::TroppoGrande() {
+  return tr("Attenzione !!\r\nFile troppo grande");
+}
 
 std::optional<TabCrypt::Misura> TabCrypt::MisuraFile(const QString& file) {
   std::error_code ec;
@@ -107,46 +106,51 @@ std::optional<QString> TabCrypt::Nascondi(std::optional<Crypta::Segreto>& frase)
   const bool testo = Option3->isChecked();
   const QString carrier = TxtDirCrypt->text();
   const int16_t nbit = nbit_;
-  if (carrier.isEmpty()) return QStringLiteral("Scegliere prima la bitmap di appoggio.");
+  if (carrier.isEmpty()) return tr("Scegliere prima la bitmap di appoggio.");
 
   // The header record is shared with the reveal tab, and the file may have
   // changed since it was chosen: offset and capacity come from a fresh read.
   if (!Crypta::LeggiHeader(Codici::Percorso(carrier), nbit))
-    return QStringLiteral("La bitmap di appoggio \"") + carrier +
-           QStringLiteral("\" non si può più leggere o non è più una bitmap valida.");
+    return tr("La bitmap di appoggio \"%1\" non si può più leggere o non è più una bitmap valida.")
+        .arg(carrier);
   const double offset = Crypta::BmpHeader.OffsetDati;
   const double capienza = Crypta::BmpHeader.BytesUtilizzabili;
-  if (!(capienza > 0)) return QStringLiteral("Bitmap di dimensioni insufficienti");
+  if (!(capienza > 0)) return tr("Bitmap di dimensioni insufficienti");
 
   QString errato;
   const std::optional<std::string> chiave = Codici::DaTesto(TxtKey->text(), &errato);
-  if (!chiave) return NonAmmesso(QStringLiteral("La chiave"), errato);
+  if (!chiave)
+    return tr("La chiave contiene il carattere \"%1\", che non si può nascondere: usare solo "
+              "caratteri dell'alfabeto latino occidentale.")
+        .arg(errato);
 
   std::string dati;
   int32_t lunghezza = 0;
   if (testo) {
     const std::optional<std::string> stringa = Codici::DaTesto(TxtString->text(), &errato);
-    if (!stringa) return NonAmmesso(QStringLiteral("La stringa"), errato);
+    if (!stringa)
+      return tr("La stringa contiene il carattere \"%1\", che non si può nascondere: usare "
+                "solo caratteri dell'alfabeto latino occidentale.")
+          .arg(errato);
     // Stored length: a line break counts as the CR LF it becomes.
     if (double(Occupa(int64_t(stringa->size()), bool(frase))) > capienza ||
         stringa->size() > std::size_t(kMax32))
-      return TroppoGrande;
+      return TroppoGrande();
     dati = *stringa;
     lunghezza = int32_t(stringa->size());
   } else {
     const QString file = TxtSelFile->text();
-    if (file.isEmpty()) return QStringLiteral("Scegliere il file da nascondere.");
+    if (file.isEmpty()) return tr("Scegliere il file da nascondere.");
     // The size now, not the one seen when the file was chosen.
     const std::optional<Misura> misura = MisuraFile(file);
     if (!misura) {
       std::error_code ec;
       if (!std::filesystem::is_regular_file(std::filesystem::u8path(Codici::Percorso(file)), ec))
-        return QStringLiteral("Il file \"") + file +
-               QStringLiteral("\" non esiste più o non si può leggere.");
-      return TroppoGrande;
+        return tr("Il file \"%1\" non esiste più o non si può leggere.").arg(file);
+      return TroppoGrande();
     }
     const int64_t nome = int64_t(misura->Spazio) - misura->Dimensione;
-    if (!(double(nome + Occupa(misura->Dimensione, bool(frase))) < capienza)) return TroppoGrande;
+    if (!(double(nome + Occupa(misura->Dimensione, bool(frase))) < capienza)) return TroppoGrande();
     dati = Codici::Percorso(file);
     lunghezza = misura->Dimensione;
   }
@@ -165,12 +169,12 @@ std::optional<QString> TabCrypt::Nascondi(std::optional<Crypta::Segreto>& frase)
   std::optional<Crypta::Cifratore> cifratore;
   try {
     if (frase && Invisibile(carrier, testo, dati, lunghezza, *frase)) {
-      emit Stato(QStringLiteral("Nascosti %1 byte in %2 (invisibili, protetti da passphrase)")
+      emit Stato(tr("Nascosti %1 byte in %2 (invisibili, protetti da passphrase)")
                      .arg(Byte(lunghezza), QFileInfo(carrier).fileName()));
       return std::nullopt;
     }
     if (frase) {
-      emit Stato(QStringLiteral("Derivazione della chiave dalla passphrase in corso…"));
+      emit Stato(tr("Derivazione della chiave dalla passphrase in corso…"));
       // Argon2id's second of work, away from the window's thread.
       Frase::Attendi([&] {
         cifratore.emplace(Crypta::DaPassphrase(std::move(*frase)), int64_t(lunghezza),
@@ -181,25 +185,24 @@ std::optional<QString> TabCrypt::Nascondi(std::optional<Crypta::Segreto>& frase)
       r.lunghezza = cifratore->Lunghezza();
     }
     Crypta::Nascondi(r, o);
-    const QString fatto =
-        QStringLiteral("Nascosti %1 byte in %2 (%3 bit per byte%4)")
-            .arg(Byte(lunghezza), QFileInfo(carrier).fileName())
-            .arg(nbit)
-            .arg(cifratore ? QStringLiteral(", protetti da passphrase") : QString());
+    const QString fatto = tr("Nascosti %1 byte in %2 (%3 bit per byte%4)")
+                              .arg(Byte(lunghezza), QFileInfo(carrier).fileName())
+                              .arg(nbit)
+                              .arg(cifratore ? tr(", protetti da passphrase") : QString());
     // Too large for the stealth layout, or a carrier it cannot use: the
     // encrypted payload is safe but a detector can find it.
     emit Stato(cifratore && TAVELIN_FURTIVO
-                   ? QStringLiteral("Attenzione: i dati non entrano nello strato invisibile e i "
-                                    "rilevatori possono scoprirli. ") +
-                         fatto
+                   ? tr("Attenzione: i dati non entrano nello strato invisibile e i rilevatori "
+                        "possono scoprirli. %1")
+                         .arg(fatto)
                    : fatto);
   } catch (const Crypta::Errore& e) {
     emit Stato(QString());
     return QString::fromUtf8(e.what());
   } catch (const std::bad_alloc&) {
-    return QStringLiteral("Memoria insufficiente: i dati non sono stati nascosti.");
+    return tr("Memoria insufficiente: i dati non sono stati nascosti.");
   } catch (const std::exception&) {
-    return QStringLiteral("Errore imprevisto: i dati non sono stati nascosti.");
+    return tr("Errore imprevisto: i dati non sono stati nascosti.");
   }
   return std::nullopt;
 }

@@ -57,64 +57,68 @@ void TabDeCrypt::Disponi() {
   const QFont sans = Carattere("MS Sans Serif", 8.25);
   const QFont sansBold = Carattere("MS Sans Serif", 8.25, true);
   Disegno::Posa(this, "FrmDeCrypt", {120, 360, 7215, 6375}, sansBold, 2);
-  Disegno::Etichetta(this, "Label8", "Seleziona Bitmap di appoggio", {240, 240, 2535, 255},
+  Disegno::Etichetta(this, "Label8", tr("Seleziona Bitmap di appoggio"), {240, 240, 2535, 255},
                      sansBold, 23);
   TxtDirDeCrypt =
       Disegno::Percorso(this, "TxtDirDeCrypt", {240, 480, 5535, 285}, Carattere("Arial", 9), 22);
   CmdDirDeCrypt =
-      Disegno::Pulsante(this, "CmdDirDeCrypt", "Apri...", {5880, 480, 1095, 300}, sans, 21);
+      Disegno::Pulsante(this, "CmdDirDeCrypt", tr("Apri..."), {5880, 480, 1095, 300}, sans, 21);
 
-  FrmPar = Disegno::Cornice(this, "FrmPar", "Parametri", {120, 840, 6975, 1215}, sans, 15);
-  Label7 = Disegno::Etichetta(FrmPar, "Label7", "Bit da utilizzare (1-2-4-8)",
+  FrmPar = Disegno::Cornice(this, "FrmPar", tr("Parametri"), {120, 840, 6975, 1215}, sans, 15);
+  Label7 = Disegno::Etichetta(FrmPar, "Label7", tr("Bit da utilizzare (1-2-4-8)"),
                               {5520, 120, 1095, 495}, sans, 19);
   Label7->setEnabled(false);
-  Label9 = Disegno::Etichetta(FrmPar, "Label9", "Inserire chiave crittografica (max 30 char)",
+  Label9 = Disegno::Etichetta(FrmPar, "Label9", tr("Inserire chiave crittografica (max 30 char)"),
                               {120, 360, 3735, 255}, sans, 20);
   Label9->setEnabled(false);
   Text3 = Disegno::Casella(FrmPar, "Text3", "", {120, 600, 5295, 285}, sans, 18);
   Text3->setMaxLength(30);
   Text3->setEnabled(false);
 
-  FrmResult = Disegno::Cornice(this, "FrmResult", "Risultati del processo di decriptazione ",
+  FrmResult = Disegno::Cornice(this, "FrmResult", tr("Risultati del processo di decriptazione "),
                                {120, 2160, 6975, 3975}, sans, 3);
-  Disegno::Etichetta(FrmResult, "Label13", "Stringa decriptata:", {120, 360, 1335, 255}, sans, 73);
+  Disegno::Etichetta(FrmResult, "Label13", tr("Stringa decriptata:"), {120, 360, 1335, 255}, sans,
+                     73);
   Text1 = Disegno::Multiriga(FrmResult, "Text1", {120, 600, 3495, 2295}, sans, 72);
   Text1->setReadOnly(true);
   Text1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1->setEnabled(false);
 
-  Frame3 = Disegno::Cornice(FrmResult, "Frame3", "File ", {3840, 600, 3015, 2175}, sans, 8);
+  Frame3 = Disegno::Cornice(FrmResult, "Frame3", tr("File "), {3840, 600, 3015, 2175}, sans, 8);
   Frame3->setEnabled(false);
-  Label12 = Disegno::Etichetta(Frame3, "Label12", "Nome file:", {120, 360, 1095, 255}, sans, 12);
+  Label12 =
+      Disegno::Etichetta(Frame3, "Label12", tr("Nome file:"), {120, 360, 1095, 255}, sans, 12);
   Label12->setEnabled(false);
   Text5 = Disegno::Casella(Frame3, "Text5", "", {120, 600, 2775, 285}, sans, 9);
   Text5->setEnabled(false);
-  Label11 = Disegno::Etichetta(Frame3, "Label11", "Percorso:", {120, 1320, 855, 255}, sans, 13);
+  Label11 = Disegno::Etichetta(Frame3, "Label11", tr("Percorso:"), {120, 1320, 855, 255}, sans, 13);
   Label11->setEnabled(false);
   Command2 =
-      Disegno::Pulsante(Frame3, "Command2", "Salva su...", {1680, 1320, 1215, 300}, sans, 10);
+      Disegno::Pulsante(Frame3, "Command2", tr("Salva su..."), {1680, 1320, 1215, 300}, sans, 10);
   Command2->setEnabled(false);
   Text4 = Disegno::Casella(Frame3, "Text4", "", {120, 1680, 2775, 285}, sans, 11);
   Text4->setEnabled(false);
 
-  Disegno::Etichetta(FrmResult, "Label14", "% di criptazione:", {5520, 2880, 1215, 255}, sans, 74);
-  Option5 = Disegno::Opzione(FrmResult, "Option5", "&Stringa", {2760, 3120, 975, 255}, sans, 6);
+  Disegno::Etichetta(FrmResult, "Label14", tr("% di criptazione:"), {5520, 2880, 1215, 255}, sans,
+                     74);
+  Option5 = Disegno::Opzione(FrmResult, "Option5", tr("&Stringa"), {2760, 3120, 975, 255}, sans, 6);
   Option5->setEnabled(false);
-  CmdDeCrypt = Disegno::Pulsante(FrmResult, "CmdDeCrypt", "&DeCrypt", {3960, 3120, 1335, 495},
+  CmdDeCrypt = Disegno::Pulsante(FrmResult, "CmdDeCrypt", tr("&DeCrypt"), {3960, 3120, 1335, 495},
                                  Carattere("MS Sans Serif", 9.75, true), 7);
   CmdDeCrypt->setEnabled(false);
   TxtPerc = Disegno::Casella(FrmResult, "TxtPerc", "", {5640, 3120, 975, 495},
                              Carattere("MS Sans Serif", 12), 4);
-  Disegno::Etichetta(FrmResult, "Label10", "Selezionare cosa estrarre:", {240, 3240, 2415, 375},
+  Disegno::Etichetta(FrmResult, "Label10", tr("Selezionare cosa estrarre:"), {240, 3240, 2415, 375},
                      Carattere("MS Sans Serif", 9.75), 14);
-  Option6 = Disegno::Opzione(FrmResult, "Option6", "&File", {2760, 3360, 855, 255}, sans, 5);
+  Option6 = Disegno::Opzione(FrmResult, "Option6", tr("&File"), {2760, 3360, 855, 255}, sans, 5);
   Option6->setEnabled(false);
   // In the free strip below "&DeCrypt"; after the design's controls in the
   // tab order.
-  ChkPassphraseRivela = Disegno::Spunta(FrmResult, "ChkPassphraseRivela", "P&rotetto da passphrase",
-                                        {240, 3660, 3375, 255}, sans, 77);
+  ChkPassphraseRivela =
+      Disegno::Spunta(FrmResult, "ChkPassphraseRivela", tr("P&rotetto da passphrase"),
+                      {240, 3660, 3375, 255}, sans, 77);
   ChkPassphraseRivela->setEnabled(false);
-  ChkPassphraseRivela->setAccessibleName(QStringLiteral("Protetto da passphrase"));
+  ChkPassphraseRivela->setAccessibleName(tr("Protetto da passphrase"));
   if (!Crypta::CifraturaDisponibile())
     ChkPassphraseRivela->setToolTip(QString::fromUtf8(Crypta::kSenzaCifratura));
 }
@@ -135,7 +139,7 @@ void TabDeCrypt::TxtDirDeCrypt_Change(const QString& path) {
 void TabDeCrypt::CmdDirDeCrypt_Click() {
   ScegliCarrier([this] {
     return Piattaforma::Attuale().ApriFile(
-        window(), QStringLiteral("Tutti i file (*.*)|*.*|FileBitmap (*.bmp)|*.bmp"), 2);
+        window(), Piattaforma::TuttiIFile() + QLatin1Char('|') + Piattaforma::FileBitmap(), 2);
   });
 }
 
@@ -156,7 +160,7 @@ void TabDeCrypt::ScegliCarrier(const SceltaFile& scelta) {
   if (a.esito == Crypta::Analisi::Esito::Illeggibile || a.Accettata()) return;
   const Crypta::Diagnosi d = Crypta::Diagnostica(path, a);
   if (d.convertibile || !d.formato.empty())
-    Avvisa(QStringLiteral("Formato file non valido\r\n") + QString::fromStdString(d.perche));
+    Avvisa(tr("Formato file non valido\r\n%1").arg(QString::fromStdString(d.perche)));
 }
 
 void TabDeCrypt::Option5_Click() {

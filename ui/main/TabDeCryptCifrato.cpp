@@ -4,6 +4,7 @@
 // the box was not ticked, the key derived away from the window's thread, and
 // only authenticated bytes reach the string box or the file.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -100,11 +101,10 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
   if (frase && !sonda.Cifrato()) {
     if (const std::optional<std::string> nome = RivelaInvisibile(carrier, *frase, conta)) {
       if (testo) Text1->setText(Codici::ATesto(memoria.dati));
-      QString stato = QStringLiteral("Estratti %1 byte").arg(Byte(conta.byte));
-      stato += testo ? QStringLiteral(" come stringa") : QStringLiteral(" in ") + uscita;
+      QString stato = tr("Estratti %1 byte").arg(Byte(conta.byte));
+      stato += testo ? tr(" come stringa") : tr(" in %1").arg(uscita);
       if (!nome->empty())
-        stato += QStringLiteral(" (invisibili, nascosti come \"%1\")")
-                     .arg(QString::fromStdString(*nome));
+        stato += tr(" (invisibili, nascosti come \"%1\")").arg(QString::fromStdString(*nome));
       emit Stato(stato);
       return std::nullopt;
     }
@@ -115,14 +115,17 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
     std::string perche;
     const std::optional<Crypta::Testata> t =
         Crypta::LeggiTestata(sonda.inizio.data(), sonda.inizio.size(), perche);
-    if (!t) return Frase::kErrata;
+    if (!t) return Frase::Errata();
     window()->setEnabled(false);
-    emit Stato(QStringLiteral("Derivazione della chiave dalla passphrase in corso…"));
+    emit Stato(tr("Derivazione della chiave dalla passphrase in corso…"));
     Frase::Attendi([&] { k = Crypta::DaPassphrase(std::move(*frase))(*t); });
     // The header read again by the reveal must be the one the key is for.
     decifratore.emplace(conta, [&k, attesa = t->byte](const Crypta::Testata& letta) {
       if (letta.byte != attesa)
-        throw Crypta::Errore("La bitmap è cambiata durante l'operazione.", Crypta::Genere::File);
+        throw Crypta::Errore(
+            QCoreApplication::translate("TabDeCrypt", "La bitmap è cambiata durante l'operazione.")
+                .toStdString(),
+            Crypta::Genere::File);
       return Crypta::Segreto(k.Dati(), k.Lunghezza());
     });
   }
@@ -133,21 +136,20 @@ std::optional<QString> TabDeCrypt::Rivela(const std::string& carrier, const std:
     trovato = Crypta::Rivela(carrier, chiave, nbit_, prima, o).trovato;
   } catch (const Crypta::Errore& e) {
     k = Crypta::Segreto();
-    if (decifratore && e.genere == Crypta::Genere::Rifiutata) return Frase::kErrata;
+    if (decifratore && e.genere == Crypta::Genere::Rifiutata) return Frase::Errata();
     throw;
   }
   k = Crypta::Segreto();
   if (testo) Text1->setText(Codici::ATesto(trovato ? memoria.dati : "False"));
   if (!trovato) {
-    emit Stato(QStringLiteral("Nessun dato trovato con questa chiave e questo numero di bit"));
+    emit Stato(tr("Nessun dato trovato con questa chiave e questo numero di bit"));
     return std::nullopt;
   }
-  QString stato = QStringLiteral("Estratti %1 byte").arg(Byte(conta.byte));
-  stato += testo ? QStringLiteral(" come stringa") : QStringLiteral(" in ") + uscita;
-  if (decifratore) stato += QStringLiteral(", protetti da passphrase");
+  QString stato = tr("Estratti %1 byte").arg(Byte(conta.byte));
+  stato += testo ? tr(" come stringa") : tr(" in %1").arg(uscita);
+  if (decifratore) stato += tr(", protetti da passphrase");
   if (frase && !decifratore)
-    stato =
-        QStringLiteral("Attenzione: i dati estratti non erano protetti da passphrase. ") + stato;
+    stato = tr("Attenzione: i dati estratti non erano protetti da passphrase. %1").arg(stato);
   emit Stato(stato);
   return std::nullopt;
 }

@@ -14,7 +14,7 @@ std::optional<std::string> TabDeCrypt::RivelaInvisibile(const std::string& carri
                                                         Crypta::Destinazione& d) {
 #if TAVELIN_FURTIVO
   window()->setEnabled(false);
-  emit Stato(QStringLiteral("Ricerca dei dati invisibili con la passphrase in corso…"));
+  emit Stato(tr("Ricerca dei dati invisibili con la passphrase in corso…"));
   Crypta::RivelazioneFurtiva r;
   const std::string_view testo(reinterpret_cast<const char*>(frase.Dati()), frase.Lunghezza());
   Frase::Attendi([&] { r = Crypta::RivelaFurtivo(carrier, testo, d); });

@@ -2,6 +2,7 @@
 // checked before the engine's reveal is called with an observer of this
 // tab's own, and every failure turned into one message once the window takes
 // input again.
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -24,25 +25,38 @@ namespace {
 // carrier it cannot open for one without a payload; the user must hear the
 // difference.
 std::optional<QString> CarrierIlleggibile(const QString& path) {
-  if (path.isEmpty()) return QStringLiteral("Scegliere prima la bitmap di appoggio.");
+  if (path.isEmpty())
+    return QCoreApplication::translate("TabDeCrypt", "Scegliere prima la bitmap di appoggio.");
   const QFileInfo info(path);
-  if (!info.exists()) return QStringLiteral("La bitmap di appoggio \"%1\" non esiste.").arg(path);
+  if (!info.exists())
+    return QCoreApplication::translate("TabDeCrypt", "La bitmap di appoggio \"%1\" non esiste.")
+        .arg(path);
   if (!info.isFile())
-    return QStringLiteral("\"%1\" non è un file: scegliere una bitmap di appoggio.").arg(path);
+    return QCoreApplication::translate("TabDeCrypt",
+                                       "\"%1\" non è un file: scegliere una bitmap di appoggio.")
+        .arg(path);
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly))
-    return QStringLiteral("Impossibile leggere la bitmap di appoggio \"%1\".").arg(path);
+    return QCoreApplication::translate("TabDeCrypt",
+                                       "Impossibile leggere la bitmap di appoggio \"%1\".")
+        .arg(path);
   return std::nullopt;
 }
 
 // Why a file cannot be extracted into this folder and name, or nothing.
 // What the folder refuses only once it is written to is left to the engine.
 std::optional<QString> DestinazioneNonValida(const QString& cartella, const QString& nome) {
-  if (nome.isEmpty()) return QStringLiteral("Indicare il nome del file in cui salvare i dati.");
-  if (cartella.isEmpty()) return QStringLiteral("Indicare la cartella in cui salvare i dati.");
+  if (nome.isEmpty())
+    return QCoreApplication::translate("TabDeCrypt",
+                                       "Indicare il nome del file in cui salvare i dati.");
+  if (cartella.isEmpty())
+    return QCoreApplication::translate("TabDeCrypt", "Indicare la cartella in cui salvare i dati.");
   const QFileInfo info(cartella);
-  if (!info.exists()) return QStringLiteral("La cartella \"%1\" non esiste.").arg(cartella);
-  if (!info.isDir()) return QStringLiteral("\"%1\" non è una cartella.").arg(cartella);
+  if (!info.exists())
+    return QCoreApplication::translate("TabDeCrypt", "La cartella \"%1\" non esiste.")
+        .arg(cartella);
+  if (!info.isDir())
+    return QCoreApplication::translate("TabDeCrypt", "\"%1\" non è una cartella.").arg(cartella);
   return std::nullopt;
 }
 
@@ -61,8 +75,8 @@ void TabDeCrypt::CmdDeCrypt_Click() {
   QString errato;
   const std::optional<std::string> chiave = Codici::DaTesto(Text3->text(), &errato);
   if (!chiave) {
-    Avvisa(QStringLiteral("La chiave contiene il carattere \"%1\", che non si può usare: "
-                          "usare solo lettere, cifre e simboli dell'alfabeto occidentale.")
+    Avvisa(tr("La chiave contiene il carattere \"%1\", che non si può usare: "
+              "usare solo lettere, cifre e simboli dell'alfabeto occidentale.")
                .arg(errato));
     return;
   }
@@ -76,10 +90,9 @@ void TabDeCrypt::CmdDeCrypt_Click() {
   try {
     errore = Rivela(Codici::Percorso(carrier), *chiave, uscita, testo);
   } catch (const std::bad_alloc&) {
-    errore =
-        QStringLiteral("Estrazione non riuscita.\r\nMemoria insufficiente per estrarre i dati.");
+    errore = tr("Estrazione non riuscita.\r\nMemoria insufficiente per estrarre i dati.");
   } catch (const std::exception& e) {
-    errore = QStringLiteral("Estrazione non riuscita.\r\n") + QString::fromUtf8(e.what());
+    errore = tr("Estrazione non riuscita.\r\n%1").arg(QString::fromUtf8(e.what()));
   }
   // Every way out gives the window back, before a message is shown over it.
   window()->setEnabled(true);

@@ -50,8 +50,8 @@ Seldir::Seldir(QWidget* principale)
 
   connect(Dir1, &ListaCartelle::PathCambiato, this, &Seldir::MostraUnita);
   connect(Dir1, &ListaCartelle::Illeggibile, this, [this](const QString& cartella) {
-    Illeggibile(QStringLiteral("Impossibile aprire la cartella \"%1\".")
-                    .arg(QDir::toNativeSeparators(cartella)));
+    Illeggibile(
+        tr("Impossibile aprire la cartella \"%1\".").arg(QDir::toNativeSeparators(cartella)));
   });
   ElencaUnita();
   if (!Dir1->setPath(QDir::currentPath())) Dir1->setPath(QDir::rootPath());
@@ -65,7 +65,7 @@ Seldir::Seldir(QWidget* principale)
 
 void Seldir::Disponi() {
   setObjectName(QStringLiteral("Seldir"));
-  setWindowTitle(QStringLiteral("Seleziona directory per il salvataggio..."));
+  setWindowTitle(tr("Seleziona directory per il salvataggio..."));
   setFont(Sans());
   setFixedSize(Disegno::Pixel({0, 0, 4455, 3465}).size());
 
@@ -73,8 +73,8 @@ void Seldir::Disponi() {
   Disegno::Posa(Drive1, "Drive1", {120, 120, 4215, 315}, Sans(), 0);
   Dir1 = new ListaCartelle(this);
   Disegno::Posa(Dir1, "Dir1", {120, 480, 4215, 2340}, Sans(), 1);
-  OK = Disegno::Pulsante(this, "OK", "&Ok", {600, 3000, 1095, 375}, Sans(), 2);
-  Annulla = Disegno::Pulsante(this, "Annulla", "&Annulla", {2760, 3000, 1095, 375}, Sans(), 3);
+  OK = Disegno::Pulsante(this, "OK", tr("&Ok"), {600, 3000, 1095, 375}, Sans(), 2);
+  Annulla = Disegno::Pulsante(this, "Annulla", tr("&Annulla"), {2760, 3000, 1095, 375}, Sans(), 3);
   setTabOrder(Drive1, Dir1);
   setTabOrder(Dir1, OK);
   setTabOrder(OK, Annulla);
@@ -108,8 +108,7 @@ void Seldir::Drive1_Change(int indice) {
   if (Dir1->setPath(cartella) || Dir1->setPath(radice)) return;
   const QString path = Dir1->Path();
   MostraUnita(path);
-  Illeggibile(
-      QStringLiteral("Impossibile leggere l'unità \"%1\".").arg(QDir::toNativeSeparators(radice)));
+  Illeggibile(tr("Impossibile leggere l'unità \"%1\".").arg(QDir::toNativeSeparators(radice)));
 }
 
 void Seldir::OK_Click() {
