@@ -3,11 +3,13 @@
 #include <iostream>
 
 #include "Avvertimenti.h"
+#include "Lingua.h"
+#include "Lingue.h"
 
 namespace Cli {
 
 void Avvisa(const std::string& testo) {
-  std::cerr << "tavelin-cli: Attenzione: " << testo << std::endl;
+  std::cerr << "tavelin-cli: " << Crypta::Componi(_("Attenzione: %1"), {testo}) << std::endl;
 }
 
 void AvvisaNascondi(const std::string& carrier, const Crypta::Analisi& a, int16_t Nbit,
@@ -33,8 +35,9 @@ void AvvisaRilevabile(const std::optional<Crypta::Steganalisi::Referto>& prima,
   const std::optional<S::Referto> dopo = Rilevabilita(risultato);
   if (dopo && dopo->verdetto != S::Verdetto::NessunSegno &&
       dopo->verdetto != S::Verdetto::TroppoPiccola)
-    Avvisa("i dati nascosti si possono rilevare: l'analisi trova " + S::Descrivi(*dopo) +
-           " (tavelin-cli analyze per i dettagli).");
+    Avvisa(Crypta::Componi(_("i dati nascosti si possono rilevare: l'analisi trova %1 "
+                             "(tavelin-cli analyze per i dettagli)."),
+                           {S::Descrivi(*dopo)}));
 }
 
 }  // namespace Cli

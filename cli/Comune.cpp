@@ -12,6 +12,8 @@
 #include "Barra.h"
 #include "Comandi.h"
 #include "Esito.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Segnali.h"
 #include "Spiega.h"
 #include "Testo.h"
@@ -30,43 +32,52 @@ size_t FineRiga(const Crypta::Segreto& s) {
 }  // namespace
 
 const char* const kSenzaCifratura =
-    "Questa versione di tavelin-cli è compilata senza cifratura (manca libsodium): --encrypt e "
-    "decrypt non sono disponibili.";
+    N_("Questa versione di tavelin-cli è compilata senza cifratura (manca libsodium): --encrypt e "
+       "decrypt non sono disponibili.");
 
 int16_t LeggiBit(const std::string& testo) {
   if (testo == "1" || testo == "2" || testo == "4" || testo == "8")
     return static_cast<int16_t>(testo[0] - '0');
-  ErroreUso("Numero di bit per byte non valido: \"" + testo + "\" (usare 1, 2, 4 o 8).");
+  ErroreUso(Crypta::Componi(_("Numero di bit per byte non valido: \"%1\" (usare 1, 2, 4 o 8)."),
+                            {testo}));
 }
 
 std::string Chiave(const std::string& utf8) {
   std::string codici;
   char32_t errato = 0;
   if (!Crypta::Utf8ACodici(utf8, codici, &errato))
-    ErroreUso("La chiave contiene un carattere non ammesso (" + NomeCarattere(errato) + ").");
+    ErroreUso(Crypta::Componi(_("La chiave contiene un carattere non ammesso (%1)."),
+                              {NomeCarattere(errato)}));
   if (codici.size() > kMaxChiave)
-    ErroreUso("La chiave è troppo lunga: al massimo " + std::to_string(kMaxChiave) + " caratteri.");
+    ErroreUso(Crypta::Componi(_("La chiave è troppo lunga: al massimo %1 caratteri."),
+                              {std::to_string(kMaxChiave)}));
   return codici;
 }
 
 std::string ChiaveDa(const OpzioniChiave& o, bool datiDaStandardInput) {
   if (o.conTesto && o.conFile)
-    ErroreUso("Indicare la chiave con -k oppure con --key-file, non con entrambi.");
+    ErroreUso(_("Indicare la chiave con -k oppure con --key-file, non con entrambi."));
   if (!o.conFile) return Chiave(o.testo);
   const Crypta::File f = Crypta::File::ApriFlusso(o.file);
   // Reading the key there would take the payload's first bytes for it.
   if (datiDaStandardInput && f.StessoFile(StandardInput()))
-    ErroreUso("Il file della chiave \"" + o.file +
-              "\" è lo standard input, che porta già i dati da nascondere.");
-  const Crypta::Segreto s = ContenutoDi(f, kMassimoFileChiave, "della chiave \"" + o.file + "\"");
+    ErroreUso(Crypta::Componi(
+        _("Il file della chiave \"%1\" è lo standard input, che porta già i dati da nascondere."),
+        {o.file}));
+  const Crypta::Segreto s = ContenutoDi(
+      f, kMassimoFileChiave,
+      Crypta::Componi(_("Il file della chiave \"%1\" è troppo grande: se ne accettano al "
+                        "massimo %2 byte."),
+                      {o.file, std::to_string(kMassimoFileChiave)}));
   const std::string testo(reinterpret_cast<const char*>(s.Dati()), s.Lunghezza());
   if (testo.find('\n') != std::string::npos)
-    ErroreUso("Il file della chiave \"" + o.file +
-              "\" ha più di una riga: la chiave sta su una riga sola.");
+    ErroreUso(Crypta::Componi(
+        _("Il file della chiave \"%1\" ha più di una riga: la chiave sta su una riga sola."),
+        {o.file}));
   return Chiave(testo);
 }
 
-Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& cosa) {
+Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& troppo) {
   Crypta::Segreto s(massimo + 1);
   s.Ridimensiona(s.Capienza());
   size_t n = 0;
@@ -74,15 +85,13 @@ Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::st
     const std::optional<size_t> r = f.LeggiParte(s.Dati() + n, s.Capienza() - n);
     if (!r) {
       if (SegnaleRicevuto() != 0)
-        throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+        throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
       continue;
     }
     if (*r == 0) break;
     n += *r;
   }
-  if (n > massimo)
-    ErroreUso("Il file " + cosa + " è troppo grande: se ne accettano al massimo " +
-              std::to_string(massimo) + " byte.");
+  if (n > massimo) ErroreUso(troppo);
   s.Ridimensiona(n);
   s.Ridimensiona(n - FineRiga(s));
   return s;
@@ -101,16 +110,18 @@ void FileDistinti(const OpzioniChiave& chiave, const OpzioniCifra& cifra) {
                                                     a.st_dev == b.st_dev && a.st_ino == b.st_ino);
 #endif
   if (stesso)
-    ErroreUso("--key-file e --passphrase-file indicano lo stesso file (\"" + chiave.file +
-              "\" e \"" + cifra.file +
-              "\"): la chiave e la passphrase si leggono da due file diversi.");
+    ErroreUso(Crypta::Componi(_("--key-file e --passphrase-file indicano lo stesso file (\"%1\" "
+                                "e \"%2\"): la chiave e la passphrase si leggono da due file "
+                                "diversi."),
+                              {chiave.file, cifra.file}));
 }
 
 Crypta::Analisi Carica(const std::string& path, int16_t Nbit, bool spiega) {
   Crypta::Analisi a = Crypta::Analizza(path, Nbit);
   if (a.esito == Crypta::Analisi::Esito::Illeggibile) Crypta::ErroreFile(path, "aprire", a.errore);
   if (!a.Accettata())
-    Rifiuta(spiega ? "Formato file non valido\n" + Spiega(path, a) : "Formato file non valido");
+    Rifiuta(spiega ? _("Formato file non valido") + std::string("\n") + Spiega(path, a)
+                   : _("Formato file non valido"));
   return a;
 }
 

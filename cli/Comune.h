@@ -17,7 +17,8 @@ class Barra;
 struct OpzioniChiave;
 struct OpzioniCifra;
 
-// What a build without libsodium says when --encrypt or decrypt is asked for.
+// What a build without libsodium says when --encrypt or decrypt is asked for
+// (to be passed through _()).
 extern const char* const kSenzaCifratura;
 
 constexpr size_t kMaxChiave = 30;                     // the window's key box holds no more
@@ -39,8 +40,8 @@ constexpr size_t kMassimoFileChiave = 4096;
 
 // The rules of a passphrase or key file: all of it, as bytes, without one
 // final LF or CR LF; a file, pipe or terminal of more than `massimo` bytes is
-// a usage error that names `cosa`, and no byte past massimo + 1 is read.
-Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& cosa);
+// a usage error with the message `troppo`, and no byte past massimo + 1 is read.
+Crypta::Segreto ContenutoDi(const Crypta::File& f, size_t massimo, const std::string& troppo);
 
 // A key file and a passphrase file that are the same file (such as
 // /dev/stdin twice, where the first would take what the second needs) are

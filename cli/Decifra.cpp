@@ -10,6 +10,8 @@
 #include "Comune.h"
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Passphrase.h"
 #include "Segnali.h"
 
@@ -24,7 +26,7 @@ Crypta::File Raccogli() {
   std::vector<uint8_t> blocco(size_t{1} << 20);
   for (int64_t pos = 0;;) {
     if (SegnaleRicevuto() != 0)
-      throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;
     const std::optional<size_t> n = StandardInput().LeggiParte(blocco.data(), blocco.size());
     if (!n) continue;
@@ -37,12 +39,13 @@ Crypta::File Raccogli() {
 }  // namespace
 
 void Decifra(const OpzioniDecifra& o) {
-  if (!Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (!Crypta::CifraturaDisponibile()) ErroreUso(_(kSenzaCifratura));
   if (o.conTrattino && o.trattino != "-")
-    ErroreUso("Argomento non previsto: \"" + o.trattino +
-              "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
+    ErroreUso(Crypta::Componi(_("Argomento non previsto: \"%1\" (un file di uscita si indica con "
+                                "-o FILE, lo standard output con -)."),
+                              {o.trattino}));
   if (int{o.conUscita} + int{o.conTrattino} != 1)
-    ErroreUso("Indicare una e una sola uscita: -o FILE oppure - (standard output).");
+    ErroreUso(_("Indicare una e una sola uscita: -o FILE oppure - (standard output)."));
   if (o.conUscita && Crypta::File::Esiste(o.uscita)) Crypta::ErroreFile(o.uscita, "creare", EEXIST);
   // "-" is standard input here as everywhere (a file named so is ./-); the
   // passphrase, which then cannot come from it, is read first.
@@ -58,7 +61,7 @@ void Decifra(const OpzioniDecifra& o) {
   uint8_t inizio[8];
   const size_t letti = ingresso.LeggiA(0, inizio, sizeof inizio);
   if (!daIngresso && !Crypta::Cifrato(inizio, letti) && PortatoreFurtivo(o.file)) {
-    if (!RivelaFurtivo(o.file, Testo(frase), &uscita)) Rifiuta(kNienteFurtivo);
+    if (!RivelaFurtivo(o.file, Testo(frase), &uscita)) Rifiuta(_(kNienteFurtivo));
     return;
   }
   Crypta::Decifratore d(uscita, Crypta::DaPassphrase(std::move(frase)));
@@ -67,7 +70,7 @@ void Decifra(const OpzioniDecifra& o) {
     std::vector<uint8_t> blocco(size_t{1} << 20);
     for (int64_t pos = 0;;) {
       if (SegnaleRicevuto() != 0)
-        throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+        throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
       const size_t n = ingresso.LeggiA(pos, blocco.data(), blocco.size());
       if (n == 0) break;
       d.Scrivi(blocco.data(), n);

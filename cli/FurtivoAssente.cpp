@@ -2,20 +2,22 @@
 // the build lacks; tried as a fallback, it finds nothing.
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 
 namespace Cli {
 
-const char* const kNienteFurtivo = "Nessun dato nascosto con questa passphrase.";
+const char* const kNienteFurtivo = N_("Nessun dato nascosto con questa passphrase.");
 
 const char* const kSenzaFurtivo =
-    "Questa versione di tavelin-cli è compilata senza libsodium: --stealth non è disponibile.";
+    N_("Questa versione di tavelin-cli è compilata senza libsodium: --stealth non è disponibile.");
 
 bool FurtivoDisponibile() {
   return false;
 }
 
 void NascondiFurtivo(const OpzioniNascondi&) {
-  ErroreUso(kSenzaFurtivo);
+  ErroreUso(_(kSenzaFurtivo));
 }
 
 bool PortatoreFurtivo(const std::string&) {

@@ -16,6 +16,8 @@
 #include "Comune.h"
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Segnali.h"
 #include "Testo.h"
 
@@ -24,7 +26,6 @@ namespace Cli {
 namespace {
 
 constexpr size_t kMaxStringa = 65536;  // the window's string box holds no more
-const char* const kTroppoGrande = "Attenzione !!\nFile troppo grande";
 constexpr int64_t kMassimo = kMassimoNascondibile;
 
 // What the payload takes in the carrier: itself, or its ciphertext.
@@ -34,7 +35,9 @@ struct Misura {
     return cifra ? Crypta::LunghezzaCifrata(chiaro) : chiaro;
   }
   std::string Cifrato(int64_t chiaro) const {
-    return cifra ? " (" + std::to_string(Crypta::LunghezzaCifrata(chiaro)) + " cifrato)" : "";
+    return cifra ? Crypta::Componi(_(" (%1 cifrato)"),
+                                   {std::to_string(Crypta::LunghezzaCifrata(chiaro))})
+                 : "";
   }
 };
 
@@ -52,7 +55,8 @@ struct Dati {
       if (file) {
         if (file->LeggiA(pos, dest, n) != n)
           throw Crypta::Errore(
-              "Il file \"" + file->Nome() + "\" si è accorciato durante l'operazione.",
+              Crypta::Componi(_("Il file \"%1\" si è accorciato durante l'operazione."),
+                              {file->Nome()}),
               Crypta::Genere::File);
       } else {
         std::copy_n(codici.data() + pos, n, dest);
@@ -67,15 +71,18 @@ Dati DaTesto(const std::string& utf8, double capienza, const Misura& misura) {
   char32_t errato = 0;
   // Lines end in CR LF in the carrier, as a Windows text box holds them.
   if (!Crypta::Utf8ACodici(Crypta::CapoCRLF(utf8), d.codici, &errato))
-    Rifiuta("La stringa contiene un carattere che non si può nascondere (" + NomeCarattere(errato) +
-            ").");
+    Rifiuta(Crypta::Componi(_("La stringa contiene un carattere che non si può nascondere (%1)."),
+                            {NomeCarattere(errato)}));
   if (Caratteri(utf8) > kMaxStringa)
-    Rifiuta("La stringa è troppo lunga: al massimo " + std::to_string(kMaxStringa) + " caratteri.");
+    Rifiuta(Crypta::Componi(_("La stringa è troppo lunga: al massimo %1 caratteri."),
+                            {std::to_string(kMaxStringa)}));
   d.lunghezza = int64_t(d.codici.size());
   if (double(misura(d.lunghezza)) > capienza)
-    Rifiuta("La stringa è troppo lunga: occupa " + std::to_string(d.codici.size()) + " byte" +
-            misura.Cifrato(d.lunghezza) + ", la bitmap ne contiene al massimo " + Numero(capienza) +
-            ".");
+    Rifiuta(Crypta::Componi(
+        P_("La stringa è troppo lunga: occupa %1 byte%2, la bitmap ne contiene al massimo %3.",
+           "La stringa è troppo lunga: occupa %1 byte%2, la bitmap ne contiene al massimo %3.",
+           d.codici.size()),
+        {std::to_string(d.codici.size()), misura.Cifrato(d.lunghezza), Numero(capienza)}));
   return d;
 }
 
@@ -90,14 +97,19 @@ Dati DaFile(const std::string& path, double capienza, const Misura& misura) {
   const int64_t occupa = misura(d.lunghezza);
   const double conNome = double(Caratteri(nome)) + double(occupa);
   if (occupa > kMassimo)
-    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
-            " byte" + misura.Cifrato(d.lunghezza) + ", oltre i " + std::to_string(kMassimo) +
-            " che il campo della lunghezza può indicare.");
+    Rifiuta(Crypta::Componi(
+        _("Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, oltre "
+          "i %3 che il campo della lunghezza può indicare."),
+        {std::to_string(d.lunghezza), misura.Cifrato(d.lunghezza), std::to_string(kMassimo)}));
   if (conNome >= capienza)
-    Rifiuta(std::string(kTroppoGrande) + "\nIl file occupa " + std::to_string(d.lunghezza) +
-            " byte" + misura.Cifrato(d.lunghezza) + ", " + Numero(conNome) +
-            " con il nome: file e nome insieme devono restare sotto i " + Numero(capienza) +
-            " byte utilizzabili della bitmap.");
+    Rifiuta(Crypta::Componi(
+        P_("Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, %3 con il nome: file e "
+           "nome insieme devono restare sotto i %4 byte utilizzabili della bitmap.",
+           "Attenzione !!\nFile troppo grande\nIl file occupa %1 byte%2, %3 con il nome: file e "
+           "nome insieme devono restare sotto i %4 byte utilizzabili della bitmap.",
+           static_cast<unsigned long>(d.lunghezza)),
+        {std::to_string(d.lunghezza), misura.Cifrato(d.lunghezza), Numero(conNome),
+         Numero(capienza)}));
   return d;
 }
 
@@ -108,7 +120,7 @@ int64_t LeggiIngresso(int64_t limite, uint8_t* blocco, size_t n,
   int64_t letti = 0;
   while (letti <= limite) {
     if (SegnaleRicevuto() != 0)
-      throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;  // a signal: seen above
     const std::optional<size_t> r = StandardInput().LeggiParte(blocco, n);
     if (!r) continue;
@@ -124,8 +136,9 @@ int64_t Limite(double capienza) {
 }
 
 [[noreturn]] void PiuDelLimite(int64_t limite) {
-  Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta più di " +
-          std::to_string(limite) + " byte, quanti la bitmap ne contiene al massimo.");
+  Rifiuta(Crypta::Componi(_("Attenzione !!\nFile troppo grande\nLo standard input porta più di "
+                            "%1 byte, quanti la bitmap ne contiene al massimo."),
+                          {std::to_string(limite)}));
 }
 
 // Standard input has no name, so its bytes may fill the capacity. It is held
@@ -165,9 +178,10 @@ Dati DaStandardInputCifrato(double capienza, const Crypta::Derivazione& deriva) 
   if (chiaro > limite) PiuDelLimite(limite);
   sigillo.Chiudi();
   if (d.lunghezza > limite)
-    Rifiuta(std::string(kTroppoGrande) + "\nLo standard input porta " + std::to_string(chiaro) +
-            " byte (" + std::to_string(d.lunghezza) +
-            " cifrato), la bitmap ne contiene al massimo " + std::to_string(limite) + ".");
+    Rifiuta(Crypta::Componi(
+        _("Attenzione !!\nFile troppo grande\nLo standard input porta %1 byte "
+          "(%2 cifrato), la bitmap ne contiene al massimo %3."),
+        {std::to_string(chiaro), std::to_string(d.lunghezza), std::to_string(limite)}));
   return d;
 }
 
@@ -176,15 +190,16 @@ Dati DaStandardInputCifrato(double capienza, const Crypta::Derivazione& deriva) 
 void Nascondi(const OpzioniNascondi& o) {
   const int16_t Nbit = LeggiBit(o.bit);
   if (o.conTrattino && o.trattino != "-")
-    ErroreUso("Argomento non previsto: \"" + o.trattino +
-              "\" (un file da nascondere si indica con -f FILE, lo standard input con -).");
+    ErroreUso(Crypta::Componi(_("Argomento non previsto: \"%1\" (un file da nascondere si indica "
+                                "con -f FILE, lo standard input con -)."),
+                              {o.trattino}));
   if (int{o.conTesto} + int{o.conFile} + int{o.conTrattino} != 1)
-    ErroreUso("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input).");
+    ErroreUso(_("Indicare una e una sola sorgente: -t TESTO, -f FILE oppure - (standard input)."));
   if (o.furtivo) return NascondiFurtivo(o);
-  if (o.conRata) ErroreUso("--rate vale solo con --stealth.");
-  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+  if (o.conRata) ErroreUso(_("--rate vale solo con --stealth."));
+  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(_(kSenzaCifratura));
   if (!o.cifra.cifra && o.cifra.conFile)
-    ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
+    ErroreUso(_("--passphrase-file vale solo con --encrypt o --stealth."));
   FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, o.conTrattino);
   // Before standard input is read: a copy never replaces a file.
@@ -192,9 +207,10 @@ void Nascondi(const OpzioniNascondi& o) {
 
   const Crypta::Analisi a = Carica(o.bitmap, Nbit, true);
   if (a.Compressa())
-    Rifiuta("Formato file non valido\nLa bitmap non può accogliere dati: " + a.Perche() + ".");
+    Rifiuta(Crypta::Componi(_("Formato file non valido\nLa bitmap non può accogliere dati: %1."),
+                            {a.Perche()}));
   const double capienza = a.campi.BytesUtilizzabili;
-  if (!(capienza > 0)) Rifiuta("Bitmap di dimensioni insufficienti");
+  if (!(capienza > 0)) Rifiuta(_("Bitmap di dimensioni insufficienti"));
 
   const Misura misura{o.cifra.cifra};
   const Dati dati =
@@ -220,7 +236,7 @@ void Nascondi(const OpzioniNascondi& o) {
   }
   AvvisaNascondi(o.bitmap, a, Nbit, chiave, o.cifra.cifra, r.lunghezza);
   const auto prima = Rilevabilita(o.bitmap);
-  Barra barra("Nascondo");
+  Barra barra(_("Nascondo"));
   barra.Inizio(r.lunghezza);
   Crypta::Nascondi(r, Osserva(barra));
   AvvisaRilevabile(prima, o.conCopia ? o.copia : o.bitmap);

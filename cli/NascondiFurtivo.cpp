@@ -10,6 +10,8 @@
 #include "Comune.h"
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "OperazioniFurtive.h"
 #include "Passphrase.h"
 #include "Segnali.h"
@@ -25,8 +27,9 @@ double LeggiRata(std::string testo) {
   char* fine = nullptr;
   const double r = testo.empty() ? 0 : std::strtod(testo.c_str(), &fine);
   if (testo.empty() || *fine != '\0' || !(r > 0 && r <= Crypta::Furtivo::kRataMassima))
-    ErroreUso("Densità non valida: \"" + testo + "\" (un numero oltre 0 e fino a " +
-              Rata(Crypta::Furtivo::kRataMassima) + " bit per valore).");
+    ErroreUso(Crypta::Componi(
+        _("Densità non valida: \"%1\" (un numero oltre 0 e fino a %2 bit per valore)."),
+        {testo, Rata(Crypta::Furtivo::kRataMassima)}));
   return r;
 }
 
@@ -36,7 +39,7 @@ std::string DaStandardInput(int64_t limite) {
   std::vector<char> blocco(size_t{1} << 16);
   while (int64_t(s.size()) <= limite) {
     if (SegnaleRicevuto() != 0)
-      throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;
     const std::optional<size_t> letti = StandardInput().LeggiParte(blocco.data(), blocco.size());
     if (!letti) continue;
@@ -47,9 +50,11 @@ std::string DaStandardInput(int64_t limite) {
 }
 
 [[noreturn]] void TroppoGrande(int64_t occupa, int64_t capienza, double rata) {
-  Rifiuta("Attenzione !!\nFile troppo grande\nI dati occupano " + std::to_string(occupa) +
-          " byte, la capienza furtiva della bitmap è di " + std::to_string(capienza) + " a " +
-          Rata(rata) + " bit per valore (--rate ne chiede di più, a rischio di essere scoperti).");
+  Rifiuta(Crypta::Componi(
+      _("Attenzione !!\nFile troppo grande\nI dati occupano %1 byte, la capienza furtiva della "
+        "bitmap è di %2 a %3 bit per valore (--rate ne chiede di più, a rischio di essere "
+        "scoperti)."),
+      {std::to_string(occupa), std::to_string(capienza), Rata(rata)}));
 }
 
 }  // namespace
@@ -57,13 +62,13 @@ std::string DaStandardInput(int64_t limite) {
 void NascondiFurtivo(const OpzioniNascondi& o) {
   if (o.conBit || o.chiave.conTesto || o.chiave.conFile)
     ErroreUso(
-        "-b e -k non valgono con --stealth: lo strato furtivo sceglie da sé dove nascondere.");
+        _("-b e -k non valgono con --stealth: lo strato furtivo sceglie da sé dove nascondere."));
   const double rata = o.conRata ? LeggiRata(o.rata) : Crypta::Furtivo::kRataSicura;
   if (o.conCopia && Crypta::File::Esiste(o.copia)) Crypta::ErroreFile(o.copia, "creare", EEXIST);
   const Crypta::Analisi a = Carica(o.bitmap, 1, true);
   if (const std::string perche = Crypta::OstacoloFurtivo(a); !perche.empty())
-    Rifiuta("Impossibile usare lo strato furtivo sulla bitmap \"" + o.bitmap + "\": " + perche +
-            ".");
+    Rifiuta(Crypta::Componi(_("Impossibile usare lo strato furtivo sulla bitmap \"%1\": %2."),
+                            {o.bitmap, perche}));
 
   Crypta::RichiestaFurtiva r;
   r.carrier = o.bitmap;
@@ -73,14 +78,15 @@ void NascondiFurtivo(const OpzioniNascondi& o) {
   if (o.conTesto) {
     char32_t errato = 0;
     if (!Crypta::Utf8ACodici(Crypta::CapoCRLF(o.testo), byte, &errato))
-      Rifiuta("La stringa contiene un carattere che non si può nascondere (" +
-              NomeCarattere(errato) + ").");
+      Rifiuta(Crypta::Componi(_("La stringa contiene un carattere che non si può nascondere (%1)."),
+                              {NomeCarattere(errato)}));
     r.carico = Crypta::Carico::DiByte(byte);
   } else if (o.conFile) {
     r.carico = Crypta::Carico::DiFile(o.file);
     r.nome = Crypta::NomeDi(o.file);
     if (const std::string perche = Crypta::Furtivo::NomeNonValido(r.nome); !perche.empty())
-      ErroreUso("Il nome del file da nascondere non si può conservare: " + perche + ".");
+      ErroreUso(Crypta::Componi(_("Il nome del file da nascondere non si può conservare: %1."),
+                                {perche}));
   }
   const int64_t capienza = Crypta::CapienzaFurtiva(a, r.nome.size(), rata);
   if (o.conTrattino) {
@@ -92,12 +98,13 @@ void NascondiFurtivo(const OpzioniNascondi& o) {
                              : int64_t(byte.size());
   if (occupa > capienza) TroppoGrande(occupa, capienza, rata);
   if (rata > Crypta::Furtivo::kRataSicura)
-    Avvisa("la densità di " + Rata(rata) + " bit per valore supera quella sicura di " +
-           Rata(Crypta::Furtivo::kRataSicura) +
-           ": un'analisi statistica può accorgersi che la bitmap nasconde qualcosa.");
+    Avvisa(Crypta::Componi(_("la densità di %1 bit per valore supera quella sicura di %2: "
+                             "un'analisi statistica può accorgersi che la bitmap nasconde "
+                             "qualcosa."),
+                           {Rata(rata), Rata(Crypta::Furtivo::kRataSicura)}));
   r.passphrase = Testo(Passphrase(o.cifra, true, o.conTrattino));
   // The time goes with the carrier's size, not the payload's.
-  Barra barra("Nascondo");
+  Barra barra(_("Nascondo"));
   barra.Inizio(int64_t(a.campi.DimensioneFile));
   Crypta::NascondiFurtivo(r, Osserva(barra));
 }

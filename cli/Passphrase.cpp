@@ -13,6 +13,8 @@
 
 #include "Comune.h"
 #include "Esito.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Segnali.h"
 
 namespace Cli {
@@ -75,15 +77,15 @@ Crypta::Segreto Chiedi(const char* invito) {
   char c = 0;
   for (;;) {
     if (SegnaleRicevuto() != 0)
-      throw Crypta::Errore("Operazione interrotta.", Crypta::Genere::Annullata);
+      throw Crypta::Errore(_("Operazione interrotta."), Crypta::Genere::Annullata);
     if (!AttendiIngresso()) continue;
     const std::optional<size_t> n = StandardInput().LeggiParte(&c, 1);
     if (!n) continue;
     if (*n == 0 || c == '\n') break;
     if (!riga.Aggiungi(&c, 1)) {
       Crypta::Cancella(&c, 1);
-      ErroreUso("La passphrase è troppo lunga: al massimo " + std::to_string(kMassimoPassphrase) +
-                " byte.");
+      ErroreUso(Crypta::Componi(_("La passphrase è troppo lunga: al massimo %1 byte."),
+                                {std::to_string(kMassimoPassphrase)}));
     }
   }
   Crypta::Cancella(&c, 1);
@@ -99,22 +101,28 @@ Crypta::Segreto Passphrase(const OpzioniCifra& o, bool conferma, bool datiDaStan
   if (o.conFile) {
     const Crypta::File f = Crypta::File::ApriFlusso(o.file);
     if (datiDaStandardInput && f.StessoFile(StandardInput()))
-      ErroreUso("Il file della passphrase \"" + o.file +
-                "\" è lo standard input, che porta già i dati " +
-                (conferma ? "da nascondere." : "cifrati."));
-    p = ContenutoDi(f, kMassimoPassphrase, "della passphrase \"" + o.file + "\"");
+      ErroreUso(Crypta::Componi(conferma ? _("Il file della passphrase \"%1\" è lo standard "
+                                             "input, che porta già i dati da nascondere.")
+                                         : _("Il file della passphrase \"%1\" è lo standard "
+                                             "input, che porta già i dati cifrati."),
+                                {o.file}));
+    p = ContenutoDi(f, kMassimoPassphrase,
+                    Crypta::Componi(_("Il file della passphrase \"%1\" è troppo grande: se ne "
+                                      "accettano al massimo %2 byte."),
+                                    {o.file, std::to_string(kMassimoPassphrase)}));
   } else if (datiDaStandardInput) {
-    ErroreUso("Con i dati dallo standard input la passphrase si indica con --passphrase-file F.");
+    ErroreUso(
+        _("Con i dati dallo standard input la passphrase si indica con --passphrase-file F."));
   } else if (!Terminale()) {
     ErroreUso(
-        "Indicare la passphrase con --passphrase-file F, oppure digitarla a un terminale "
-        "(mai sulla riga di comando).");
+        _("Indicare la passphrase con --passphrase-file F, oppure digitarla a un terminale "
+          "(mai sulla riga di comando)."));
   } else {
-    p = Chiedi("Passphrase: ");
-    if (conferma && !Chiedi("Ripetere la passphrase: ").Uguale(p))
-      ErroreUso("Le due passphrase non coincidono.");
+    p = Chiedi(_("Passphrase: "));
+    if (conferma && !Chiedi(_("Ripetere la passphrase: ")).Uguale(p))
+      ErroreUso(_("Le due passphrase non coincidono."));
   }
-  if (p.Vuoto()) ErroreUso("La passphrase è vuota.");
+  if (p.Vuoto()) ErroreUso(_("La passphrase è vuota."));
   return p;
 }
 

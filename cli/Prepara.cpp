@@ -1,12 +1,14 @@
 // The prepare command: the engine's converter makes a carrier of any picture
 // it reads; then the capacity at every bit count.
 #include <cstdio>
-#include <iostream>
 
+#include "Avvisi.h"
 #include "Comandi.h"
 #include "Comune.h"
 #include "Conversione.h"
 #include "Esito.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Segnali.h"
 
 namespace Cli {
@@ -14,16 +16,17 @@ namespace Cli {
 namespace {
 
 void Capienze(const std::string& path, const Crypta::Conversione& c) {
-  char riga[128];
-  std::snprintf(riga, sizeof riga, ": %d x %d pixel, 24 bit.\n", c.larghezza, c.altezza);
-  ScriviUscita("Bitmap scritta in " + path + riga);
+  ScriviUscita(Crypta::Componi(_("Bitmap scritta in %1: %2 x %3 pixel, 24 bit."),
+                               {path, std::to_string(c.larghezza), std::to_string(c.altezza)}) +
+               "\n");
   for (const int16_t Nbit : {1, 2, 4, 8}) {
     const Crypta::Analisi a = Crypta::Analizza(path, Nbit);
     if (!a.Accettata())
-      throw Crypta::Errore("La bitmap scritta non risulta valida.", Crypta::Genere::File);
-    std::snprintf(riga, sizeof riga, "Bytes utilizzabili a %d bit: %s\n", Nbit,
-                  Numero(a.campi.BytesUtilizzabili).c_str());
-    ScriviUscita(riga);
+      throw Crypta::Errore(_("La bitmap scritta non risulta valida."), Crypta::Genere::File);
+    ScriviUscita(Crypta::Componi(
+                     P_("Bytes utilizzabili a %1 bit: %2", "Bytes utilizzabili a %1 bit: %2", Nbit),
+                     {std::to_string(Nbit), Numero(a.campi.BytesUtilizzabili)}) +
+                 "\n");
   }
   ChiudiUscita();
 }
@@ -35,20 +38,20 @@ void Prepara(const OpzioniPrepara& o) {
   // and a picture is read more than once, so here it names neither.
   if (o.uscita == "-")
     ErroreUso(
-        "prepare scrive la bitmap in un file: indicarne il nome con -o FILE (\"-\", lo "
-        "standard output, non è ammesso; un file di nome \"-\" si scrive ./-).");
+        _("prepare scrive la bitmap in un file: indicarne il nome con -o FILE (\"-\", lo "
+          "standard output, non è ammesso; un file di nome \"-\" si scrive ./-)."));
   if (o.immagine == "-")
     ErroreUso(
-        "prepare legge l'immagine da un file: indicarne il nome (\"-\", lo standard "
-        "input, non è ammesso; un file di nome \"-\" si indica come ./-).");
+        _("prepare legge l'immagine da un file: indicarne il nome (\"-\", lo standard "
+          "input, non è ammesso; un file di nome \"-\" si indica come ./-)."));
   Crypta::Osservatore osserva;
   osserva.Annullare = [] { return SegnaleRicevuto() != 0; };
   const Crypta::Conversione c = Crypta::Converti(o.immagine, o.uscita, osserva);
   // A channel that is opaque throughout loses nothing (GIFs always come with one).
   if (c.trasparente)
-    std::cerr << "tavelin-cli: Attenzione: l'immagine ha un canale alfa, che la bitmap non "
-                 "conserva: i pixel trasparenti diventano opachi, con il loro colore."
-              << std::endl;
+    Avvisa(
+        _("l'immagine ha un canale alfa, che la bitmap non conserva: i pixel trasparenti "
+          "diventano opachi, con il loro colore."));
   Capienze(o.uscita, c);
 }
 

@@ -12,6 +12,8 @@
 #include "Comune.h"
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Passphrase.h"
 #include "Testo.h"
 
@@ -89,14 +91,14 @@ struct Uscite {
 void RivelaStealth(const OpzioniRivela& o) {
   if (o.conBit || o.chiave.conTesto || o.chiave.conFile)
     ErroreUso(
-        "-b e -k non valgono con --stealth: lo strato furtivo sceglie da sé dove nascondere.");
+        _("-b e -k non valgono con --stealth: lo strato furtivo sceglie da sé dove nascondere."));
   if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} > 1)
-    ErroreUso("Indicare al più un'uscita: -t (testo), -o FILE oppure - (standard output).");
-  if (!FurtivoDisponibile()) ErroreUso(kSenzaFurtivo);
+    ErroreUso(_("Indicare al più un'uscita: -t (testo), -o FILE oppure - (standard output)."));
+  if (!FurtivoDisponibile()) ErroreUso(_(kSenzaFurtivo));
   Carica(o.bitmap, 1);
   Uscite u(o);
   if (!RivelaFurtivo(o.bitmap, Testo(Passphrase(o.cifra, false, false)), u.scelta))
-    Rifiuta(kNienteFurtivo);
+    Rifiuta(_(kNienteFurtivo));
 }
 
 }  // namespace
@@ -104,14 +106,15 @@ void RivelaStealth(const OpzioniRivela& o) {
 void Rivela(const OpzioniRivela& o) {
   const int16_t Nbit = LeggiBit(o.bit);
   if (o.conTrattino && o.trattino != "-")
-    ErroreUso("Argomento non previsto: \"" + o.trattino +
-              "\" (un file di uscita si indica con -o FILE, lo standard output con -).");
+    ErroreUso(Crypta::Componi(_("Argomento non previsto: \"%1\" (un file di uscita si indica con "
+                                "-o FILE, lo standard output con -)."),
+                              {o.trattino}));
   if (o.furtivo) return RivelaStealth(o);
   if (int{o.testo} + int{o.conUscita} + int{o.conTrattino} != 1)
-    ErroreUso("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output).");
-  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(kSenzaCifratura);
+    ErroreUso(_("Indicare una e una sola uscita: -t (testo), -o FILE oppure - (standard output)."));
+  if (o.cifra.cifra && !Crypta::CifraturaDisponibile()) ErroreUso(_(kSenzaCifratura));
   if (!o.cifra.cifra && o.cifra.conFile)
-    ErroreUso("--passphrase-file vale solo con --encrypt o --stealth.");
+    ErroreUso(_("--passphrase-file vale solo con --encrypt o --stealth."));
   FileDistinti(o.chiave, o.cifra);
   const std::string chiave = ChiaveDa(o.chiave, false);
   Carica(o.bitmap, Nbit);
@@ -131,7 +134,7 @@ void Rivela(const OpzioniRivela& o) {
   std::optional<Spia> cifrati;
   if (decifratore) cifrati.emplace(*decifratore);
   Crypta::Destinazione& prima = cifrati ? static_cast<Crypta::Destinazione&>(*cifrati) : spia;
-  Barra barra("Estraggo");
+  Barra barra(_("Estraggo"));
   std::optional<Crypta::Errore> rifiuto;
   bool trovato = false;
   try {
@@ -146,15 +149,15 @@ void Rivela(const OpzioniRivela& o) {
     Uscite furtive(o);
     if (RivelaFurtivo(o.bitmap, Testo(frase), furtive.scelta)) return;
     if (rifiuto && cifrati->Cifrati()) throw *rifiuto;
-    Rifiuta(kNienteFurtivo);
+    Rifiuta(_(kNienteFurtivo));
   }
   if (!trovato)
-    Rifiuta("False: nessun dato nascosto leggibile con questa chiave e questo numero di bit.");
+    Rifiuta(_("False: nessun dato nascosto leggibile con questa chiave e questo numero di bit."));
   barra.Completa();
   if (!decifratore && spia.Cifrati())
     Avvisa(
-        "i dati estratti sono cifrati: per leggerli usare reveal --encrypt, oppure "
-        "tavelin-cli decrypt sul file estratto.");
+        _("i dati estratti sono cifrati: per leggerli usare reveal --encrypt, oppure "
+          "tavelin-cli decrypt sul file estratto."));
 }
 
 }  // namespace Cli

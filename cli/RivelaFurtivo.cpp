@@ -7,6 +7,8 @@
 #include "Comune.h"
 #include "Esito.h"
 #include "Furtivo.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "OperazioniFurtive.h"
 
 namespace Cli {
@@ -19,7 +21,7 @@ std::string Rata(double r) {
   return s;
 }
 
-const char* const kNienteFurtivo = "Nessun dato nascosto con questa passphrase.";
+const char* const kNienteFurtivo = N_("Nessun dato nascosto con questa passphrase.");
 
 const char* const kSenzaFurtivo = "";
 
@@ -33,7 +35,7 @@ bool PortatoreFurtivo(const std::string& path) {
 
 bool RivelaFurtivo(const std::string& bitmap, const std::string& passphrase,
                    Crypta::Destinazione* d) {
-  Barra barra("Estraggo");
+  Barra barra(_("Estraggo"));
   Crypta::DestinazioneMemoria memoria;
   const Crypta::RivelazioneFurtiva r =
       Crypta::RivelaFurtivo(bitmap, passphrase, d ? *d : memoria, Osserva(barra));
@@ -42,9 +44,10 @@ bool RivelaFurtivo(const std::string& bitmap, const std::string& passphrase,
   if (d) return true;
   // The name comes from the carrier: it may only name a new file here.
   if (r.nome.empty())
-    Rifiuta("I dati nascosti sono un testo, senza nome di file: indicare -t, -o FILE oppure -.");
+    Rifiuta(_("I dati nascosti sono un testo, senza nome di file: indicare -t, -o FILE oppure -."));
   if (const std::string perche = Crypta::Furtivo::NomeNonValido(r.nome); !perche.empty())
-    Rifiuta("Il nome del file nascosto non si può usare (" + perche + "): indicare -o FILE.");
+    Rifiuta(Crypta::Componi(_("Il nome del file nascosto non si può usare (%1): indicare -o FILE."),
+                            {perche}));
   const Crypta::File carrier = Crypta::File::Apri(bitmap, Crypta::File::Modo::Lettura);
   Crypta::DestinazioneNuova nuova(r.nome);
   nuova.Apri(carrier, r.lunghezza);
@@ -63,8 +66,8 @@ bool RivelaFurtivo(const std::string& bitmap, const std::string& passphrase,
 std::string CapienzaFurtiva(const Crypta::Analisi& a) {
   const std::string perche = Crypta::OstacoloFurtivo(a);
   if (!perche.empty()) return "0: " + perche;
-  return Numero(double(Crypta::CapienzaFurtiva(a))) + " a " + Rata(Crypta::Furtivo::kRataSicura) +
-         " bit per valore";
+  return Crypta::Componi(_("%1 a %2 bit per valore"), {Numero(double(Crypta::CapienzaFurtiva(a))),
+                                                       Rata(Crypta::Furtivo::kRataSicura)});
 }
 
 }  // namespace Cli

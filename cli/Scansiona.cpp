@@ -8,6 +8,8 @@
 #include "Comandi.h"
 #include "Comune.h"
 #include "Esito.h"
+#include "Lingua.h"
+#include "Lingue.h"
 #include "Scansione.h"
 #include "Segnali.h"
 #include "Testo.h"
@@ -38,9 +40,15 @@ std::string Anteprima(const Crypta::Candidato& c) {
 std::string Riga(size_t n, const Crypta::Candidato& c) {
   char maschera[8];
   std::snprintf(maschera, sizeof maschera, "0x%02X", c.maschera);
-  return std::to_string(n) + ". " + std::to_string(c.Nbit) + " bit, chiave \"" +
-         Crypta::CodiciAUtf8(Crypta::ChiaveDi(c.maschera)) + "\" (maschera " + maschera + "), " +
-         std::to_string(c.lunghezza) + " byte, " + c.tipo + ": " + Anteprima(c) + "\n";
+  const std::string bit =
+      Crypta::Componi(P_("%1 bit", "%1 bit", unsigned(c.Nbit)), {std::to_string(c.Nbit)});
+  const std::string byte =
+      Crypta::Componi(P_("%1 byte", "%1 byte", static_cast<unsigned long>(c.lunghezza)),
+                      {std::to_string(c.lunghezza)});
+  return Crypta::Componi(_("%1. %2, chiave \"%3\" (maschera %4), %5, %6: %7"),
+                         {std::to_string(n), bit, Crypta::CodiciAUtf8(Crypta::ChiaveDi(c.maschera)),
+                          maschera, byte, c.tipo, Anteprima(c)}) +
+         "\n";
 }
 
 Crypta::Osservatore Interrompibile() {
@@ -53,31 +61,35 @@ Crypta::Osservatore Interrompibile() {
 
 void Scansiona(const OpzioniScan& o) {
   if (o.conRivela != o.conUscita)
-    ErroreUso("Per estrarre un candidato indicare sia --reveal N sia -o FILE.");
+    ErroreUso(_("Per estrarre un candidato indicare sia --reveal N sia -o FILE."));
   if (o.conUscita && Crypta::File::Esiste(o.uscita)) Crypta::ErroreFile(o.uscita, "creare", EEXIST);
   Carica(o.bitmap, 1, true);
   const std::vector<Crypta::Candidato> trovati = Crypta::Scansiona(o.bitmap, Interrompibile());
   if (trovati.empty())
     Rifiuta(
-        "Nessun dato nascosto riconoscibile: a nessun numero di bit e con nessuna chiave "
-        "compare un testo o un file di tipo noto.");
+        _("Nessun dato nascosto riconoscibile: a nessun numero di bit e con nessuna chiave "
+          "compare un testo o un file di tipo noto."));
   if (!o.conRivela) {
     for (size_t i = 0; i < trovati.size() && i < kMostrati; ++i)
       ScriviUscita(Riga(i + 1, trovati[i]));
     if (trovati.size() > kMostrati)
-      ScriviUscita("(e altri " + std::to_string(trovati.size() - kMostrati) + " meno probabili)\n");
+      ScriviUscita(Crypta::Componi(P_("(e altri %1 meno probabili)", "(e altri %1 meno probabili)",
+                                      trovati.size() - kMostrati),
+                                   {std::to_string(trovati.size() - kMostrati)}) +
+                   "\n");
     ChiudiUscita();
     return;
   }
   if (o.rivela < 1 || size_t(o.rivela) > trovati.size())
-    ErroreUso("Il candidato " + std::to_string(o.rivela) + " non c'è: la scansione ne ha trovati " +
-              std::to_string(trovati.size()) + ".");
+    ErroreUso(Crypta::Componi(_("Il candidato %1 non c'è: la scansione ne ha trovati %2."),
+                              {std::to_string(o.rivela), std::to_string(trovati.size())}));
   const Crypta::Candidato& c = trovati[size_t(o.rivela - 1)];
   Crypta::DestinazioneNuova uscita(o.uscita);
   if (!Crypta::Rivela(o.bitmap, Crypta::ChiaveDi(c.maschera), c.Nbit, uscita, Interrompibile())
            .trovato)
-    throw Crypta::Errore("La bitmap \"" + o.bitmap + "\" è cambiata durante l'operazione.",
-                         Crypta::Genere::File);
+    throw Crypta::Errore(
+        Crypta::Componi(_("La bitmap \"%1\" è cambiata durante l'operazione."), {o.bitmap}),
+        Crypta::Genere::File);
   ScriviUscita(Riga(size_t(o.rivela), c));
   ChiudiUscita();
 }

@@ -1,5 +1,5 @@
 // How tavelin-cli words what its argument parser says: the parser's own
-// errors in Italian, and the labels of its help.
+// errors in the language spoken, and the labels of its help.
 #pragma once
 
 #include <CLI/CLI.hpp>
@@ -7,7 +7,7 @@
 
 namespace Cli {
 
-// The commands, as the messages list them.
+// The commands, as the messages list them (to be passed through _()).
 extern const char* const kComandi;
 
 std::string ErroreArgomenti(const CLI::App* app, const CLI::Error& e);

@@ -3,6 +3,8 @@
 #include <cctype>
 
 #include "Diagnosi.h"
+#include "Lingua.h"
+#include "Lingue.h"
 
 namespace Cli {
 
@@ -26,8 +28,9 @@ std::string Citato(const std::string& path) {
 std::string Spiega(const std::string& path, const Crypta::Analisi& a) {
   const Crypta::Diagnosi d = Crypta::Diagnostica(path, a);
   if (!d.convertibile) return d.perche;
-  return d.perche + " Per convertirla: tavelin-cli prepare " + Citato(path) + " -o " +
-         Citato(Crypta::NomeBitmap(path));
+  return d.perche + " " +
+         Crypta::Componi(_("Per convertirla: tavelin-cli prepare %1 -o %2"),
+                         {Citato(path), Citato(Crypta::NomeBitmap(path))});
 }
 
 }  // namespace Cli

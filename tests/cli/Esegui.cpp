@@ -4,9 +4,9 @@
 #include <pty.h>
 #include <sched.h>
 #include <signal.h>
+#include <spawn.h>
 #include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -21,11 +21,19 @@ namespace prova {
 
 namespace {
 
+// The variables that choose the language: a test names those it wants, and
+// none comes from the environment the tests run in, so that a run is in
+// Italian unless the test asks otherwise.
+bool DiLingua(const std::string& nome) {
+  return nome == "LANGUAGE" || nome == "LC_ALL" || nome == "LC_MESSAGES" || nome == "LANG";
+}
+
 std::vector<std::string> Ambiente(const std::map<std::string, std::string>& aggiunte) {
   std::vector<std::string> env;
   for (char** e = environ; *e; ++e) {
     const std::string voce = *e;
-    if (!aggiunte.count(voce.substr(0, voce.find('=')))) env.push_back(voce);
+    const std::string nome = voce.substr(0, voce.find('='));
+    if (!aggiunte.count(nome) && !DiLingua(nome)) env.push_back(voce);
   }
   for (const auto& [nome, valore] : aggiunte) env.push_back(nome + "=" + valore);
   return env;
@@ -110,10 +118,13 @@ Processo::Processo(const std::vector<std::string>& argomenti,
   posix_spawn_file_actions_t azioni;
   posix_spawn_file_actions_init(&azioni);
   posix_spawn_file_actions_adddup2(&azioni, tubo[0], 0);
-  posix_spawn_file_actions_addopen(&azioni, 1, (cartella_ + "/out").c_str(), O_WRONLY | O_CREAT, 0600);
-  posix_spawn_file_actions_addopen(&azioni, 2, (cartella_ + "/err").c_str(), O_WRONLY | O_CREAT, 0600);
+  posix_spawn_file_actions_addopen(&azioni, 1, (cartella_ + "/out").c_str(), O_WRONLY | O_CREAT,
+                                   0600);
+  posix_spawn_file_actions_addopen(&azioni, 2, (cartella_ + "/err").c_str(), O_WRONLY | O_CREAT,
+                                   0600);
   // An ignored signal stays ignored across exec, as with nohup.
-  struct sigaction prima {}, ignora {};
+  struct sigaction prima {
+  }, ignora{};
   ignora.sa_handler = SIG_IGN;
   if (ignoraHangup) ::sigaction(SIGHUP, &ignora, &prima);
   pid_t pid;
@@ -148,7 +159,9 @@ bool Processo::Dai(const std::string& dati) {
   return true;
 }
 
-void Processo::Segnale(int s) { ::kill(pid_, s); }
+void Processo::Segnale(int s) {
+  ::kill(pid_, s);
+}
 
 Risultato Processo::FineDaSolo() {
   while (status_ < 0 && ::waitpid(pid_, &status_, 0) < 0 && errno == EINTR) {
@@ -170,17 +183,21 @@ Risultato Processo::Fine() {
   return r;
 }
 
-bool TerminaleDisponibile() { return true; }
+bool TerminaleDisponibile() {
+  return true;
+}
 
 Risultato CliSuTerminale(const std::vector<std::string>& argomenti,
                          const std::vector<std::pair<std::string, std::string>>& risposte) {
   std::vector<std::string> argv = Comando(argomenti);
   std::vector<char*> pArgv = Puntatori(argv);
+  std::vector<std::string> env = Ambiente({});
+  std::vector<char*> pEnv = Puntatori(env);
   int terminale = -1;
   const pid_t pid = ::forkpty(&terminale, nullptr, nullptr, nullptr);
   if (pid < 0) throw std::runtime_error("forkpty");
   if (pid == 0) {
-    ::execv(pArgv[0], pArgv.data());
+    ::execve(pArgv[0], pArgv.data(), pEnv.data());
     ::_exit(127);
   }
   Risultato r;
