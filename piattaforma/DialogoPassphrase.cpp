@@ -26,11 +26,13 @@ DialogoPassphrase::DialogoPassphrase(QWidget* padre, bool conferma) : QDialog(pa
   setWindowTitle(QString::fromUtf8(Identita::Nome));
   auto* forma = new QFormLayout(this);
   prima_ = Campo(this, "TxtPassphrase");
+  prima_->setAccessibleName(tr("Passphrase"));
   auto* etichetta = new QLabel(tr("&Passphrase"), this);
   etichetta->setBuddy(prima_);
   forma->addRow(etichetta, prima_);
   if (conferma) {
     seconda_ = Campo(this, "TxtRipeti");
+    seconda_->setAccessibleName(tr("Ripeti la passphrase"));
     auto* ripeti = new QLabel(tr("&Ripeti la passphrase"), this);
     ripeti->setBuddy(seconda_);
     forma->addRow(ripeti, seconda_);

@@ -13,7 +13,8 @@ tavelin_deps_finestra=(cmake make g++ qt6-base-dev qt6-l10n-tools qt6-tools-dev
 # the package.
 tavelin_deps=("${tavelin_deps_finestra[@]}" libgtest-dev libbenchmark-dev libcli11-dev
               xvfb xdotool imagemagick scdoc dpkg-dev file
-              pkg-config libstb-dev libsodium-dev libspng-dev python3-pil gettext)
+              pkg-config libstb-dev libsodium-dev libspng-dev python3-pil gettext
+              dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0)
 # The checkers that CI runs on the package and its desktop files.
 tavelin_deps_verifica=(lintian desktop-file-utils appstream)
 

@@ -2,6 +2,297 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="it">
 <context>
+    <name>Accessibilita</name>
+    <message>
+        <source>Dall&apos;intestazione della bitmap di appoggio</source>
+        <translation>From the carrier bitmap&apos;s header</translation>
+    </message>
+    <message>
+        <source>In pixel, dall&apos;intestazione della bitmap di appoggio</source>
+        <translation>In pixels, from the carrier bitmap&apos;s header</translation>
+    </message>
+    <message>
+        <source>In pixel per metro, dall&apos;intestazione della bitmap di appoggio</source>
+        <translation>In pixels per metre, from the carrier bitmap&apos;s header</translation>
+    </message>
+    <message>
+        <source>Le frecce su e giù scelgono 1, 2, 4 o 8 bit per byte</source>
+        <translation>The up and down arrows choose 1, 2, 4 or 8 bits per byte</translation>
+    </message>
+    <message>
+        <source>Schede</source>
+        <translation>Tabs</translation>
+    </message>
+    <message>
+        <source>Esci</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>Chiude il programma</source>
+        <translation>Closes the program</translation>
+    </message>
+    <message>
+        <source>Stato</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Pagina Crypt</source>
+        <translation>Crypt page</translation>
+    </message>
+    <message>
+        <source>Apri la bitmap di appoggio</source>
+        <translation>Open the carrier bitmap</translation>
+    </message>
+    <message>
+        <source>Bitmap di appoggio</source>
+        <translation>Carrier bitmap</translation>
+    </message>
+    <message>
+        <source>Percorso della bitmap in cui nascondere i dati; vi si può trascinare un file</source>
+        <translation>Path of the bitmap to hide the data in; a file can be dropped here</translation>
+    </message>
+    <message>
+        <source>Nascondi una stringa</source>
+        <translation>Hide a string</translation>
+    </message>
+    <message>
+        <source>Stringa da nascondere</source>
+        <translation>String to hide</translation>
+    </message>
+    <message>
+        <source>Nascondi un file</source>
+        <translation>Hide a file</translation>
+    </message>
+    <message>
+        <source>Apri il file da nascondere</source>
+        <translation>Open the file to hide</translation>
+    </message>
+    <message>
+        <source>File da nascondere</source>
+        <translation>File to hide</translation>
+    </message>
+    <message>
+        <source>Percorso del file da nascondere; vi si può trascinare un file</source>
+        <translation>Path of the file to hide; a file can be dropped here</translation>
+    </message>
+    <message>
+        <source>Chiave crittografica</source>
+        <translation>Encryption key</translation>
+    </message>
+    <message>
+        <source>Mescola i dati nella bitmap; al massimo 30 caratteri</source>
+        <translation>Scrambles the data in the bitmap; at most 30 characters</translation>
+    </message>
+    <message>
+        <source>Bit da utilizzare</source>
+        <translation>Bits to use</translation>
+    </message>
+    <message>
+        <source>Quanti bit meno significativi di ogni byte accolgono i dati: 1, 2, 4 o 8; si cambia con il selettore accanto</source>
+        <translation>How many low bits of each byte take the data: 1, 2, 4 or 8; changed with the selector beside it</translation>
+    </message>
+    <message>
+        <source>Selettore dei bit da utilizzare</source>
+        <translation>Bits to use selector</translation>
+    </message>
+    <message>
+        <source>Crypt</source>
+        <translation>Crypt</translation>
+    </message>
+    <message>
+        <source>Nasconde i dati nella bitmap di appoggio</source>
+        <translation>Hides the data in the carrier bitmap</translation>
+    </message>
+    <message>
+        <source>Avanzamento della criptazione</source>
+        <translation>Hiding progress</translation>
+    </message>
+    <message>
+        <source>Percentuale dei dati già nascosti</source>
+        <translation>Share of the data hidden so far, in percent</translation>
+    </message>
+    <message>
+        <source>Proteggi con passphrase</source>
+        <translation>Protect with a passphrase</translation>
+    </message>
+    <message>
+        <source>Cifra i dati con una passphrase, chiesta alla pressione di Crypt</source>
+        <translation>Encrypts the data with a passphrase, asked for when Crypt is pressed</translation>
+    </message>
+    <message>
+        <source>Tipo di bitmap</source>
+        <translation>Bitmap type</translation>
+    </message>
+    <message>
+        <source>Dimensione del file in byte</source>
+        <translation>File size in bytes</translation>
+    </message>
+    <message>
+        <source>Offset dei dati</source>
+        <translation>Data offset</translation>
+    </message>
+    <message>
+        <source>Lunghezza dell&apos;intestazione</source>
+        <translation>Header length</translation>
+    </message>
+    <message>
+        <source>Larghezza della bitmap</source>
+        <translation>Bitmap width</translation>
+    </message>
+    <message>
+        <source>Altezza della bitmap</source>
+        <translation>Bitmap height</translation>
+    </message>
+    <message>
+        <source>Numero di piani</source>
+        <translation>Number of planes</translation>
+    </message>
+    <message>
+        <source>Profondità di colore</source>
+        <translation>Colour depth</translation>
+    </message>
+    <message>
+        <source>In bit per pixel, dall&apos;intestazione della bitmap di appoggio</source>
+        <translation>In bits per pixel, from the carrier bitmap&apos;s header</translation>
+    </message>
+    <message>
+        <source>Compressione della bitmap</source>
+        <translation>Bitmap compression</translation>
+    </message>
+    <message>
+        <source>Grandezza dei dati bitmap</source>
+        <translation>Bitmap data size</translation>
+    </message>
+    <message>
+        <source>Risoluzione orizzontale</source>
+        <translation>Horizontal resolution</translation>
+    </message>
+    <message>
+        <source>Risoluzione verticale</source>
+        <translation>Vertical resolution</translation>
+    </message>
+    <message>
+        <source>Numero di colori usati</source>
+        <translation>Number of colours used</translation>
+    </message>
+    <message>
+        <source>Numero di colori importanti</source>
+        <translation>Number of important colours</translation>
+    </message>
+    <message>
+        <source>Byte utilizzabili</source>
+        <translation>Usable bytes</translation>
+    </message>
+    <message>
+        <source>Quanti byte la bitmap di appoggio può accogliere con i bit scelti</source>
+        <translation>How many bytes the carrier bitmap can take with the chosen bits</translation>
+    </message>
+    <message>
+        <source>Pagina Decrypt</source>
+        <translation>Decrypt page</translation>
+    </message>
+    <message>
+        <source>Bitmap da cui estrarre</source>
+        <translation>Bitmap to extract from</translation>
+    </message>
+    <message>
+        <source>Percorso della bitmap che nasconde i dati; vi si può trascinare un file</source>
+        <translation>Path of the bitmap that holds the hidden data; a file can be dropped here</translation>
+    </message>
+    <message>
+        <source>Apri la bitmap da cui estrarre</source>
+        <translation>Open the bitmap to extract from</translation>
+    </message>
+    <message>
+        <source>La chiave data quando i dati furono nascosti; al massimo 30 caratteri</source>
+        <translation>The key given when the data were hidden; at most 30 characters</translation>
+    </message>
+    <message>
+        <source>Quanti bit meno significativi di ogni byte contengono i dati: 1, 2, 4 o 8; si cambia con il selettore accanto</source>
+        <translation>How many low bits of each byte hold the data: 1, 2, 4 or 8; changed with the selector beside it</translation>
+    </message>
+    <message>
+        <source>Stringa decriptata</source>
+        <translation>Extracted string</translation>
+    </message>
+    <message>
+        <source>La stringa estratta dalla bitmap, in sola lettura</source>
+        <translation>The string extracted from the bitmap, read-only</translation>
+    </message>
+    <message>
+        <source>Nome del file estratto</source>
+        <translation>Name of the extracted file</translation>
+    </message>
+    <message>
+        <source>Cartella di salvataggio</source>
+        <translation>Folder to save in</translation>
+    </message>
+    <message>
+        <source>Scegli la cartella di salvataggio</source>
+        <translation>Choose the folder to save in</translation>
+    </message>
+    <message>
+        <source>Estrai una stringa</source>
+        <translation>Extract a string</translation>
+    </message>
+    <message>
+        <source>Estrai un file</source>
+        <translation>Extract a file</translation>
+    </message>
+    <message>
+        <source>DeCrypt</source>
+        <translation>DeCrypt</translation>
+    </message>
+    <message>
+        <source>Estrae i dati nascosti nella bitmap</source>
+        <translation>Extracts the data hidden in the bitmap</translation>
+    </message>
+    <message>
+        <source>Avanzamento della decriptazione</source>
+        <translation>Extraction progress</translation>
+    </message>
+    <message>
+        <source>Percentuale dei dati già estratti</source>
+        <translation>Share of the data extracted so far, in percent</translation>
+    </message>
+    <message>
+        <source>Protetto da passphrase</source>
+        <translation>Protected by a passphrase</translation>
+    </message>
+    <message>
+        <source>I dati sono cifrati: la passphrase viene chiesta alla pressione di DeCrypt</source>
+        <translation>The data are encrypted: the passphrase is asked for when DeCrypt is pressed</translation>
+    </message>
+    <message>
+        <source>Unità</source>
+        <translation>Drive</translation>
+    </message>
+    <message>
+        <source>Il file system in cui scegliere la cartella</source>
+        <translation>The file system to choose the folder in</translation>
+    </message>
+    <message>
+        <source>Cartelle</source>
+        <translation>Folders</translation>
+    </message>
+    <message>
+        <source>Invio o un doppio clic apre la cartella evidenziata</source>
+        <translation>Enter or a double click opens the highlighted folder</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Salva nella cartella aperta</source>
+        <translation>Saves in the open folder</translation>
+    </message>
+    <message>
+        <source>Annulla</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>Argomenti</name>
     <message>
         <source>Opzione sconosciuta: %1 (usare tavelin --help).</source>
@@ -47,6 +338,14 @@ For scripts and machines without a display: tavelin-cli --help.
     <message>
         <source>&amp;Ripeti la passphrase</source>
         <translation>&amp;Repeat the passphrase</translation>
+    </message>
+    <message>
+        <source>Passphrase</source>
+        <translation>Passphrase</translation>
+    </message>
+    <message>
+        <source>Ripeti la passphrase</source>
+        <translation>Repeat the passphrase</translation>
     </message>
 </context>
 <context>
@@ -544,6 +843,13 @@ Not enough memory to extract the data.</translation>
 %1</source>
         <translation>Extraction failed.<byte value="xd"/>
 %1</translation>
+    </message>
+</context>
+<context>
+    <name>Tastiera</name>
+    <message>
+        <source>Invio chiude il programma; Tab passa ai controlli</source>
+        <translation>Enter closes the program; Tab moves to the controls</translation>
     </message>
 </context>
 <context>

@@ -11,20 +11,26 @@
 #include <utility>
 #include <vector>
 
+#include "Accessibilita.h"
 #include "Avvio.h"
 #include "Disegno.h"
 #include "PannelloInfo.h"
 #include "RigaStato.h"
+#include "SchedeAccessibili.h"
 #include "TabCrypt.h"
 #include "TabDeCrypt.h"
+#include "Tastiera.h"
 
 FrmMain::FrmMain(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
+  SchedeAccessibili::Installa();
   Disponi();
   Collega();
   OrdineTab();
+  Accessibilita::Applica(this);
+  new Tastiera(this, SSTab1, CmdEsci, LblStato);
   CmdEsci->setFocus();
 }
 

@@ -14,8 +14,14 @@ RigaStato::RigaStato(QWidget* padre) : QLabel(padre) {
 
 void RigaStato::Mostra(const QString& testo) {
   testo_ = testo;
+  suggerimento_.clear();
   setToolTip(testo);
   setAccessibleDescription(testo);
+  Accorcia();
+}
+
+void RigaStato::Suggerisci(const QString& suggerimento) {
+  suggerimento_ = suggerimento;
   Accorcia();
 }
 
@@ -25,7 +31,8 @@ void RigaStato::resizeEvent(QResizeEvent* evento) {
 }
 
 void RigaStato::Accorcia() {
-  setText(fontMetrics().elidedText(testo_, Qt::ElideMiddle, width()));
+  setText(fontMetrics().elidedText(suggerimento_.isEmpty() ? testo_ : suggerimento_,
+                                   Qt::ElideMiddle, width()));
 }
 
 QString Byte(qint64 n) {

@@ -14,6 +14,9 @@ class RigaStato : public QLabel {
   explicit RigaStato(QWidget* padre);
 
   void Mostra(const QString& testo);
+  // A hint shown in place of the last text, which stays the tooltip and
+  // the description; an empty hint or the next text ends it.
+  void Suggerisci(const QString& suggerimento);
   const QString& Testo() const { return testo_; }
 
  protected:
@@ -22,6 +25,7 @@ class RigaStato : public QLabel {
  private:
   void Accorcia();
   QString testo_;
+  QString suggerimento_;
 };
 
 // A byte count as the status line writes it, grouped in thousands.

@@ -5,8 +5,10 @@
 #include <QSignalBlocker>
 #include <QStorageInfo>
 
+#include "Accessibilita.h"
 #include "Disegno.h"
 #include "Piattaforma.h"
+#include "SchedeAccessibili.h"
 
 namespace {
 
@@ -39,7 +41,9 @@ Seldir::Seldir(QWidget* principale)
                               Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       principale_(principale) {
   setAttribute(Qt::WA_DeleteOnClose);
+  SchedeAccessibili::Installa();
   Disponi();
+  Accessibilita::Applica(this);
   // A window inside the disabled main window starts disabled with it; the
   // chooser is the one window meant to take input meanwhile.
   setEnabled(true);
