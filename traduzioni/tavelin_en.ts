@@ -499,7 +499,7 @@ For scripts and machines without a display: tavelin-cli --help.
     </message>
     <message>
         <source>&amp;Annulla</source>
-        <translation>&amp;Cancel</translation>
+        <translation>C&amp;ancel</translation>
     </message>
     <message>
         <source>Impossibile leggere l&apos;unità &quot;%1&quot;.</source>
@@ -530,7 +530,7 @@ For scripts and machines without a display: tavelin-cli --help.
     </message>
     <message>
         <source>&amp;Inserisci una stringa (max xx char)</source>
-        <translation>&amp;Enter a string (max xx chars)</translation>
+        <translation>Enter a str&amp;ing (max xx chars)</translation>
     </message>
     <message>
         <source>Seleziona un &amp;file</source>
